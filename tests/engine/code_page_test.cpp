@@ -1,0 +1,36 @@
+#include "platform/code_page.h"
+
+#include <gtest/gtest.h>
+
+namespace quorvel::platform {
+namespace {
+
+TEST(Windows1252CodePage, KeepsWhatItCanRepresentAndReplacesTheRestWithQuestionMarks) {
+    const CodePage& cp = windows1252CodePage();
+    const struct {
+        const char* in;
+        const char* out;
+    } cases[] = {
+        {"beach.NEF", "beach.NEF"},
+        {"Été à Noël ÿ", "Été à Noël ÿ"},           // Latin-1 range
+        {"€ – — ‘’ “” … Œ œ Š ž Ÿ ™", "€ – — ‘’ “” … Œ œ Š ž Ÿ ™"},  // 0x80..0x9F
+        {"Фото", "????"},                           // one "?" per character, not per byte
+        {"写真 1", "?? 1"},
+        {"a😀b", "a?b"},
+        {"\xff\xfe", "??"},                         // invalid UTF-8
+    };
+    for (const auto& c : cases) EXPECT_EQ(cp.roundTrip(c.in), c.out) << c.in;
+}
+
+TEST(Windows1252CodePage, EncodesToSingleBytes) {
+    EXPECT_EQ(windows1252CodePage().toAnsi("é€Ф"), "\xE9\x80?");
+    EXPECT_EQ(windows1252CodePage().fromAnsi("\xE9\x80"), "é€");
+}
+
+TEST(SystemCodePage, CarriesEveryCharacterOnThisPlatform) {
+    const std::string name = "Фото 写真 été 😀.heic";
+    EXPECT_EQ(systemCodePage().roundTrip(name), name);
+}
+
+}  // namespace
+}  // namespace quorvel::platform
