@@ -18,6 +18,8 @@ void raise(const std::function<void(const std::string&)>& event, const std::stri
 
 std::string DOSOutputs::ExecuteCommand(const std::string& CommandLine) {
     if (!CommandLine.empty()) m_commandLine = CommandLine;
+    m_lastRunStarted = false;
+    m_exitStatus.reset();
     if (m_commandLine.empty()) {
         m_messages.showCritical("Command Line empty");
         return "";
@@ -33,7 +35,7 @@ std::string DOSOutputs::ExecuteCommand(const std::string& CommandLine) {
         m_messages.showCritical("File or command not found");
         return "";
     }
-    m_exitStatus.reset();
+    m_lastRunStarted = true;
     m_outputs.clear();
 
     clsWaitableTimer timer(m_pump);

@@ -37,6 +37,8 @@ public:
     // The exit status of the last started run's child, once it was collected; nullopt when the
     // run did not start or its child still ran when the run ended.
     std::optional<int> exitStatus() const { return m_exitStatus; }
+    // Whether the last ExecuteCommand started its child (false after a start failure).
+    bool lastRunStarted() const { return m_lastRunStarted; }
 
     static constexpr std::size_t kReadSize = 1024;
     static constexpr int kPassMilliseconds = 50;
@@ -50,6 +52,7 @@ private:
     std::string m_commandLine;
     std::string m_outputs;
     std::optional<int> m_exitStatus;
+    bool m_lastRunStarted = false;
 };
 
 }  // namespace quorvel

@@ -105,6 +105,7 @@ TEST_F(DOSOutputsTest, ChildThatWritesNothingGivesNoChunkAndOneCommandOver) {
     EXPECT_TRUE(chunks.empty());
     EXPECT_EQ(commandOvers, 1);
     EXPECT_EQ(runner.exitStatus(), 0);
+    EXPECT_TRUE(runner.lastRunStarted());
 }
 
 TEST_F(DOSOutputsTest, KeepsTheExitStatusAndLeavesNoZombie) {
@@ -131,6 +132,8 @@ TEST_F(DOSOutputsTest, StartFailuresShowTheirMessageAndRaiseNoEvent) {
                                                         "File or command not found"}));
     EXPECT_TRUE(chunks.empty());
     EXPECT_EQ(commandOvers, 0);
+    EXPECT_FALSE(runner.lastRunStarted());
+    EXPECT_EQ(runner.exitStatus(), std::nullopt);
     EXPECT_EQ(runner.Outputs(), "before");  // a run that never started leaves Outputs alone
 }
 
