@@ -52,7 +52,10 @@ std::string DOSOutputs::ExecuteCommand(const std::string& CommandLine) {
             m_outputs += chunk;
             raise(ReceiveOutputs, chunk);
         } else if (!IsProcessRunning(WatchedProcessName)) {
-            running = false;
+            // The child may have written its last bytes and ended between the two questions:
+            // once no writer can be left, what the pipe holds now is all there is, so ask
+            // again rather than lose it.
+            running = child.bytesWaiting().value_or(0) > 0;
         }
         m_pump.pumpOnce();
         timer.Wait(kPassMilliseconds);

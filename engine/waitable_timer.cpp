@@ -6,7 +6,8 @@ void clsWaitableTimer::Wait(int MilliSeconds) {
     using Clock = platform::EventPump::Clock;
     try {
         m_timerOpen = true;
-        const auto due = Clock::now() + std::chrono::milliseconds(MilliSeconds > 0 ? MilliSeconds : 0);
+        const auto due =
+            Clock::now() + std::chrono::milliseconds(MilliSeconds > 0 ? MilliSeconds : 0);
         for (;;) {
             // A wake for events pumps them and sleeps again; the timer's own wake ends the wait
             // after one last pump, so events that came with it are handled too.

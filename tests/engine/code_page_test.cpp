@@ -12,12 +12,12 @@ TEST(Windows1252CodePage, KeepsWhatItCanRepresentAndReplacesTheRestWithQuestionM
         const char* out;
     } cases[] = {
         {"beach.NEF", "beach.NEF"},
-        {"Été à Noël ÿ", "Été à Noël ÿ"},           // Latin-1 range
+        {"Été à Noël ÿ", "Été à Noël ÿ"},                            // Latin-1 range
         {"€ – — ‘’ “” … Œ œ Š ž Ÿ ™", "€ – — ‘’ “” … Œ œ Š ž Ÿ ™"},  // 0x80..0x9F
-        {"Фото", "????"},                           // one "?" per character, not per byte
+        {"Фото", "????"},  // one "?" per character, not per byte
         {"写真 1", "?? 1"},
         {"a😀b", "a?b"},
-        {"\xff\xfe", "??"},                         // invalid UTF-8
+        {"\xff\xfe", "??"},  // invalid UTF-8
     };
     for (const auto& c : cases) EXPECT_EQ(cp.roundTrip(c.in), c.out) << c.in;
 }

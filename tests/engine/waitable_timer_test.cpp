@@ -25,8 +25,10 @@ public:
         auto due = std::move(m_queue);
         m_queue.clear();
         for (auto& p : due) {
-            if (p.when <= now) p.event();
-            else later.push_back(std::move(p));
+            if (p.when <= now)
+                p.event();
+            else
+                later.push_back(std::move(p));
         }
         for (auto& p : later) m_queue.push_back(std::move(p));
     }

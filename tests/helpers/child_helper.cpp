@@ -6,6 +6,8 @@
 //   --stdout-text T   write T to stdout        --stderr-text T   write T to stderr
 //   --sleep MS        sleep MS milliseconds     --exit N          exit with status N
 //   --record FILE     write every argument to FILE, each followed by a newline
+//   --clock X         write "clock:<steady clock in ns>\n" to stdout (X is ignored); with the
+//                     parent on the same monotonic clock, this times the moment before exit
 //
 // Converter (the first argument does not start with "--"), for `convert -quality Q% IN
 // [-resize W] OUT`: appends its arguments to $QUORVEL_FAKE_LOG (separated by \x1f, one run a
@@ -38,12 +40,21 @@ int runCommands(const std::vector<std::string>& args) {
     for (std::size_t i = 1; i + 1 < args.size(); i += 2) {
         const std::string& cmd = args[i];
         const std::string& value = args[i + 1];
-        if (cmd == "--stdout") writeAll(stdout, pattern(std::atol(value.c_str())));
-        else if (cmd == "--stdout-text") writeAll(stdout, value);
-        else if (cmd == "--stderr-text") writeAll(stderr, value);
-        else if (cmd == "--sleep") sleepMs(std::atol(value.c_str()));
-        else if (cmd == "--exit") return std::atoi(value.c_str());
-        else if (cmd == "--record") {
+        if (cmd == "--stdout")
+            writeAll(stdout, pattern(std::atol(value.c_str())));
+        else if (cmd == "--stdout-text")
+            writeAll(stdout, value);
+        else if (cmd == "--stderr-text")
+            writeAll(stderr, value);
+        else if (cmd == "--sleep")
+            sleepMs(std::atol(value.c_str()));
+        else if (cmd == "--exit")
+            return std::atoi(value.c_str());
+        else if (cmd == "--clock") {
+            const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                std::chrono::steady_clock::now().time_since_epoch());
+            writeAll(stdout, "clock:" + std::to_string(ns.count()) + "\n");
+        } else if (cmd == "--record") {
             std::ofstream out(value, std::ios::binary);
             for (const auto& arg : args) out << arg << '\n';
         } else {
@@ -65,7 +76,8 @@ int runConverter(const std::vector<std::string>& args) {
         for (std::size_t i = 0; i < args.size(); ++i) out << (i ? "\x1f" : "") << args[i];
         out << '\n';
     }
-    if (const std::string ms = env("QUORVEL_FAKE_SLEEP_MS"); !ms.empty()) sleepMs(std::atol(ms.c_str()));
+    if (const std::string ms = env("QUORVEL_FAKE_SLEEP_MS"); !ms.empty())
+        sleepMs(std::atol(ms.c_str()));
     if (args.size() < 5) {
         writeAll(stderr, "convert.exe: missing an input or an output file\n");
         return 1;

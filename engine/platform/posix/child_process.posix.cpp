@@ -98,9 +98,8 @@ StartResult ChildProcess::start(const std::string& commandLine) {
     pid_t pid = -1;
     // A bare program name is looked up on PATH, as Windows does; a path is used as it is.
     const bool bareName = args[0].find('/') == std::string::npos;
-    const int rc = bareName
-                       ? posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ)
-                       : posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    const int rc = bareName ? posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ)
+                            : posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     // Only the child may hold a write end now, so the pipe ends when the child (and whatever
     // inherited its output) is gone.
