@@ -16,6 +16,9 @@ public:
     virtual bool sleepUntil(Clock::time_point deadline) = 0;
 };
 
+// Sleeps until `deadline` has passed, never returning early.
+void sleepAtLeastUntil(EventPump::Clock::time_point deadline);
+
 // For tests and tools without a window: there are no events, so it just sleeps.
 class PlainEventPump : public EventPump {
 public:

@@ -36,7 +36,7 @@ public:
         ++sleeps;
         auto wake = deadline;
         for (const auto& p : m_queue) wake = std::min(wake, p.when);
-        std::this_thread::sleep_until(wake);
+        platform::sleepAtLeastUntil(wake);
         return Clock::now() >= deadline;
     }
     int pumps = 0;
