@@ -1,0 +1,20 @@
+#pragma once
+// LibRaw with the few protected steps the converter needs to hand the processed picture to
+// ImageMagick without a third full-size copy in memory: the output tone curve, and freeing
+// the sensor data once it has been processed.
+#include <libraw/libraw.h>
+
+namespace quorvel::converter {
+
+class LibRawSession : public LibRaw {
+public:
+    // Fills imgdata.color.curve with the tone curve LibRaw's own memory and file writers
+    // apply: white point from the histogram (auto brightness), then the output gamma.
+    // Call after dcraw_process().
+    void prepareOutputCurve();
+
+    // The undecoded sensor data is not needed once dcraw_process() has built the picture.
+    void releaseSensorData();
+};
+
+}  // namespace quorvel::converter

@@ -1,0 +1,15 @@
+#include "raw/raw_probe.h"
+
+#include <libraw/libraw.h>
+
+#include <memory>
+
+namespace quorvel::converter {
+
+bool libRawRecognises(const std::string& path) {
+    // LibRaw is large (its tables take several hundred kilobytes): keep it off the stack.
+    auto raw = std::make_unique<LibRaw>();
+    return raw->open_file(path.c_str()) == LIBRAW_SUCCESS;
+}
+
+}  // namespace quorvel::converter
