@@ -11,10 +11,10 @@
 #include "diagnostics.h"
 #include "output/emergency_cleanup.h"
 #include "output/file_identity.h"
-#include "heif/heif_handles.h"
 #include "command/input_probe.h"
 #include "magick/magick_coders.h"
 #include "magick/magick_session.h"
+#include "memory/allocator_tuning.h"
 #include "command/output_target.h"
 #include "output/staged_output.h"
 #include "version_info.h"
@@ -100,6 +100,7 @@ void convert(CommandArgs& args, Diagnostics& report) {
 }  // namespace
 
 int runConverter(int argc, char** argv) {
+    tuneMemoryAllocator();
     Diagnostics report;
     {
         MagickSession magick(argv[0], report);
@@ -107,7 +108,6 @@ int runConverter(int argc, char** argv) {
             printVersion(stdout);
             return 0;
         }
-        const HeifLibrary heif;
         installTerminationHandlers();
         CommandArgs args = scanCommand(argc, argv);
         const RawDecodeOptions rawOptions{args.soleResizeGeometry};

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "memory/huge_pages.h"
 #include "metadata/exif_codec.h"
 
 namespace quorvel::converter {
@@ -20,6 +21,9 @@ Image* newImage(const ImageInfo* info, std::size_t width, std::size_t height,
         InheritException(exception, &image->exception);
         return DestroyImage(image);
     }
+    MagickSizeType length = 0;
+    if (void* pixels = GetPixelCachePixels(image, &length, exception))
+        preferHugePages(pixels, static_cast<std::size_t>(length));
     return image;
 }
 

@@ -29,8 +29,18 @@ void onWarning(const ExceptionType severity, const char* reason, const char* des
         g_sink->warning(describe(reason, description));
 }
 
-void onError(const ExceptionType, const char* reason, const char* description) {
-    if (g_sink) g_sink->error(ExitCode::Failed, describe(reason, description));
+// Errors about reading a picture; the output cannot cause them, as it is checked and staged
+// before ImageMagick runs.
+bool isInputError(ExceptionType severity) {
+    return severity == CorruptImageError || severity == CoderError ||
+           severity == FileOpenError || severity == MissingDelegateError ||
+           severity == BlobError;
+}
+
+void onError(const ExceptionType severity, const char* reason, const char* description) {
+    if (g_sink)
+        g_sink->error(isInputError(severity) ? ExitCode::InputError : ExitCode::Failed,
+                      describe(reason, description));
 }
 
 [[noreturn]] void onFatalError(const ExceptionType, const char* reason,

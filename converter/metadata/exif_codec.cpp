@@ -38,7 +38,8 @@ void readDirectory(std::span<const std::uint8_t> bytes, std::uint32_t offset,
     if (!ifd) return;
     for (const tiff::IfdEntry& entry : ifd->entries) {
         if (directory == ExifDirectory::Exif && entry.tag == exif_tag::kInteropPointer) continue;
-        data.set(directory, entryFrom(bytes, entry, order));
+        if (ExifEntry tidy = entryFrom(bytes, entry, order); tidyAscii(tidy))
+            data.set(directory, std::move(tidy));
     }
 }
 
@@ -69,7 +70,9 @@ std::optional<ExifData> parseExif(std::span<const std::uint8_t> block) {
     if (!ifd0) return std::nullopt;
     ExifData data;
     for (const tiff::IfdEntry& entry : ifd0->entries)
-        if (!isOffsetTag(entry.tag)) data.set(ExifDirectory::Primary, entryFrom(bytes, entry, *order));
+        if (ExifEntry tidy = entryFrom(bytes, entry, *order);
+            !isOffsetTag(entry.tag) && tidyAscii(tidy))
+            data.set(ExifDirectory::Primary, std::move(tidy));
     const std::uint32_t exifAt = pointerValue(bytes, *ifd0, exif_tag::kExifPointer, *order);
     const std::uint32_t gpsAt = pointerValue(bytes, *ifd0, exif_tag::kGpsPointer, *order);
     if (exifAt) readDirectory(bytes, exifAt, *order, ExifDirectory::Exif, data);

@@ -75,6 +75,16 @@ ExifEntry bytesEntry(std::uint16_t tag, std::uint16_t type, std::span<const std:
     return {tag, type, static_cast<std::uint32_t>(bytes.size()), {bytes.begin(), bytes.end()}};
 }
 
+bool tidyAscii(ExifEntry& entry) {
+    if (entry.type != tiff::Ascii) return true;
+    const auto end = std::find(entry.value.begin(), entry.value.end(), 0);
+    entry.value.erase(end, entry.value.end());
+    if (entry.value.empty()) return false;
+    entry.value.push_back(0);
+    entry.count = static_cast<std::uint32_t>(entry.value.size());
+    return true;
+}
+
 std::optional<std::string> asciiText(const ExifEntry& entry) {
     if (entry.type != tiff::Ascii) return std::nullopt;
     const auto end = std::find(entry.value.begin(), entry.value.end(), 0);

@@ -76,6 +76,10 @@ ExifEntry shortEntry(std::uint16_t tag, std::uint16_t value);
 ExifEntry rationalEntry(std::uint16_t tag, std::span<const Rational> values);
 ExifEntry bytesEntry(std::uint16_t tag, std::uint16_t type, std::span<const std::uint8_t> bytes);
 
+// Cuts an ASCII entry after its text's first NUL (files pad dates with NULs, which TIFF
+// readers complain about); false when no text is left and the entry is better dropped.
+bool tidyAscii(ExifEntry& entry);
+
 // An ASCII entry's text up to its terminating NUL; nullopt for other types.
 std::optional<std::string> asciiText(const ExifEntry& entry);
 // The first value of a SHORT or LONG entry.

@@ -35,6 +35,13 @@ void LibRawSession::prepareOutputCurve() {
                 static_cast<int>((white << 3) / params.bright));
 }
 
+void LibRawSession::releaseSensorDataDuringProcessing() {
+    if (callbacks.pre_interpolate_cb) return;  // taken: the sensor data goes after processing
+    callbacks.pre_interpolate_cb = [](void* session) {
+        static_cast<LibRawSession*>(session)->releaseSensorData();
+    };
+}
+
 void LibRawSession::releaseSensorData() {
     libraw_rawdata_t& raw = imgdata.rawdata;
     if (!raw.raw_alloc || raw.raw_alloc == static_cast<void*>(imgdata.image)) return;

@@ -13,7 +13,11 @@ public:
     // Call after dcraw_process().
     void prepareOutputCurve();
 
-    // The undecoded sensor data is not needed once dcraw_process() has built the picture.
+    // The undecoded sensor data is not needed once dcraw_process() has copied it into the
+    // picture buffer; this frees it at the first processing step after the copy, so the
+    // demosaicing runs without it in memory. Call before dcraw_process().
+    void releaseSensorDataDuringProcessing();
+
     void releaseSensorData();
 };
 

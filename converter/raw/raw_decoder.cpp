@@ -1,5 +1,7 @@
 #include "raw/raw_decoder.h"
 
+#include <malloc.h>
+
 #include <memory>
 
 #include "metadata/exif_codec.h"
@@ -65,6 +67,7 @@ Image* decode(LibRawSession& raw, const ImageInfo* info, const std::string& path
         return fail(exception, path, describeRawFailure(RawStep::Unpack, error, path));
     if (raw.error_count() > 0)
         return fail(exception, path, "the raw data is truncated or damaged");
+    raw.releaseSensorDataDuringProcessing();
     if (const int error = raw.dcraw_process(); error != LIBRAW_SUCCESS)
         return fail(exception, path, describeRawFailure(RawStep::Process, error, path));
     raw.releaseSensorData();
@@ -89,6 +92,10 @@ Image* readCameraRaw(const ImageInfo* info, ExceptionInfo* exception) {
     Image* image = info->ping ? uprightImage(info, *raw, exception)
                               : decode(*raw, info, path, exception);
     if (image) attachExif(image, encodeExif(exif.result(raw->imgdata), tiff::ByteOrder::Little));
+    raw.reset();
+    // LibRaw's worker threads leave freed buffers in their malloc arenas; hand them back
+    // before ImageMagick needs memory for the output.
+    malloc_trim(0);
     return image;
 }
 

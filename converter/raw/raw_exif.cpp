@@ -138,7 +138,7 @@ void RawExifCollector::take(ExifDirectory directory, std::uint16_t number, std::
     stream.seek(position, SEEK_SET);
     if (got != static_cast<int>(size)) return;
     if (bigEndian) tiff::swapUnits(entry.value, type);
-    m_data.set(directory, std::move(entry));
+    if (tidyAscii(entry)) m_data.set(directory, std::move(entry));
 }
 
 ExifData RawExifCollector::result(const libraw_data_t& data) const {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "magick/magick_image.h"
-#include "raw/memory_release.h"
+#include "memory/memory_release.h"
 #include "raw/raw_orientation.h"
 
 namespace quorvel::converter {

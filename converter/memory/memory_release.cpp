@@ -1,4 +1,4 @@
-#include "raw/memory_release.h"
+#include "memory/memory_release.h"
 
 #include <sys/mman.h>
 #include <unistd.h>
