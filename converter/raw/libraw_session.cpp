@@ -20,6 +20,15 @@ int whitePoint(const int (*histogram)[LIBRAW_HISTOGRAM_SIZE], int colors, long t
 
 }  // namespace
 
+LibRawSession::LibRawSession() {
+    set_dataerror_handler(
+        [](void* session, const char*, const int) {
+            ++static_cast<LibRawSession*>(session)->m_dataErrors;
+        },
+        this);
+    set_memerror_handler([](void*, const char*, const char*) {}, nullptr);
+}
+
 void LibRawSession::prepareOutputCurve() {
     const auto* histogram = get_internal_data_pointer()->output_data.histogram;
     if (!histogram) return;

@@ -8,6 +8,11 @@ namespace quorvel::converter {
 
 class LibRawSession : public LibRaw {
 public:
+    // LibRaw's default handlers print data and memory errors to stderr themselves; here they
+    // are only counted, and the decoder reports them in its own words.
+    LibRawSession();
+    bool dataErrorSeen() const { return m_dataErrors > 0; }
+
     // Fills imgdata.color.curve with the tone curve LibRaw's own memory and file writers
     // apply: white point from the histogram (auto brightness), then the output gamma.
     // Call after dcraw_process().
@@ -19,6 +24,9 @@ public:
     void releaseSensorDataDuringProcessing();
 
     void releaseSensorData();
+
+private:
+    int m_dataErrors = 0;
 };
 
 }  // namespace quorvel::converter

@@ -65,7 +65,7 @@ Image* decode(LibRawSession& raw, const ImageInfo* info, const std::string& path
               ExceptionInfo* exception) {
     if (const int error = raw.unpack(); error != LIBRAW_SUCCESS)
         return fail(exception, path, describeRawFailure(RawStep::Unpack, error, path));
-    if (raw.error_count() > 0)
+    if (raw.error_count() > 0 || raw.dataErrorSeen())
         return fail(exception, path, "the raw data is truncated or damaged");
     raw.releaseSensorDataDuringProcessing();
     if (const int error = raw.dcraw_process(); error != LIBRAW_SUCCESS)

@@ -40,7 +40,10 @@ std::string describeRawFailure(RawStep step, int libRawError, const std::string&
             if (step == RawStep::Open) return unsupportedReason(path);
             return "unsupported raw variant: its raw data uses a compression " + libRawName() +
                    " cannot decode";
-        case LIBRAW_IO_ERROR: return "the file is truncated or cannot be read";
+        case LIBRAW_IO_ERROR:
+            // Identification reads past the end of files that are no raw at all, too.
+            if (step == RawStep::Open) return "not a camera raw file, or one cut short";
+            return "the file is truncated or cannot be read";
         case LIBRAW_DATA_ERROR: return "the raw data is damaged";
         case LIBRAW_UNSUFFICIENT_MEMORY:
         case LIBRAW_TOO_BIG: return "the picture is too large to decode";

@@ -1,6 +1,6 @@
 #include "raw/raw_probe.h"
 
-#include <libraw/libraw.h>
+#include "raw/libraw_session.h"
 
 #include <memory>
 
@@ -8,7 +8,7 @@ namespace quorvel::converter {
 
 bool libRawRecognises(const std::string& path) {
     // LibRaw is large (its tables take several hundred kilobytes): keep it off the stack.
-    auto raw = std::make_unique<LibRaw>();
+    auto raw = std::make_unique<LibRawSession>();
     return raw->open_file(path.c_str()) == LIBRAW_SUCCESS;
 }
 
