@@ -19,7 +19,6 @@ struct OutputType {
 };
 
 void PrintTo(const InputType& input, std::ostream* os) { *os << input.type; }
-void PrintTo(const OutputType& output, std::ostream* os) { *os << output.extension; }
 
 constexpr InputType kInputs[] = {
     {"NEF", "synthetic_nikon_d200.NEF", ""},
@@ -37,35 +36,37 @@ constexpr InputType kInputs[] = {
 constexpr OutputType kOutputs[] = {
     {"JPG", "JPEG"}, {"PNG", "PNG"}, {"GIF", "GIF"}, {"TIF", "TIFF"}, {"BMP", "BMP"}};
 
-class ConversionTable : public ConversionTest,
-                        public testing::WithParamInterface<std::tuple<InputType, OutputType>> {};
+// One test per input type (starting the converter's test program is the slow part under the
+// sanitizers); every output format inside it.
+class ConversionTable : public ConversionTest, public testing::WithParamInterface<InputType> {};
 
-TEST_P(ConversionTable, GivesADecodablePictureOfTheAskedFormatAndWidth) {
-    const auto& [input, output] = GetParam();
+TEST_P(ConversionTable, EveryOutputFormatDecodesWithTheAskedFormatAndWidth) {
+    const InputType& input = GetParam();
     REQUIRE_SAMPLE(input.sample);
     const auto source = *input.copyName ? copyOf(input.sample, input.copyName)
                                         : sample(input.sample);
-    const std::string name = std::string("out.") + output.extension;
-    const ConverterRun run = convert(source, name, 160);
-    ASSERT_TRUE(run.succeeded()) << run.errors;
-    expectFolderHolds({name});
-    const auto facts = inspectPicture(folder / name);
-    ASSERT_TRUE(facts) << "ImageMagick cannot read " << name;
-    EXPECT_EQ(facts->format, output.format);
-    EXPECT_EQ(facts->width, 160u);
-    // A real photo: neither black, nor white, nor one flat colour.
-    EXPECT_GT(facts->mean, 0.05);
-    EXPECT_LT(facts->mean, 0.95);
-    EXPECT_GT(facts->deviation, 0.04);
+    for (const OutputType& output : kOutputs) {
+        SCOPED_TRACE(std::string("output ") + output.extension);
+        const std::string name = std::string("out.") + output.extension;
+        const ConverterRun run = convert(source, name, 160);
+        ASSERT_TRUE(run.succeeded()) << run.errors;
+        expectFolderHolds({name});
+        const auto facts = inspectPicture(folder / name);
+        ASSERT_TRUE(facts) << "ImageMagick cannot read " << name;
+        EXPECT_EQ(facts->format, output.format);
+        EXPECT_EQ(facts->width, 160u);
+        // A real photo: neither black, nor white, nor one flat colour.
+        EXPECT_GT(facts->mean, 0.05);
+        EXPECT_LT(facts->mean, 0.95);
+        EXPECT_GT(facts->deviation, 0.04);
+        std::filesystem::remove(folder / name);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryInputToEveryOutput, ConversionTable,
-    testing::Combine(testing::ValuesIn(kInputs), testing::ValuesIn(kOutputs)),
-    [](const testing::TestParamInfo<ConversionTable::ParamType>& info) {
-        return std::string(std::get<0>(info.param).type) + "_to_" +
-               std::get<1>(info.param).extension;
-    });
+INSTANTIATE_TEST_SUITE_P(EveryInputType, ConversionTable, testing::ValuesIn(kInputs),
+                         [](const testing::TestParamInfo<InputType>& info) {
+                             return std::string(info.param.type);
+                         });
 
 // Raw found by content: a DNG called .NEF, the lossy DNG variant, and a camera raw without
 // any extension all decode; a JPEG called .NEF is read as the JPEG it is.

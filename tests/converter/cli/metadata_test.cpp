@@ -39,15 +39,5 @@ TEST_P(KeepsExif, CameraDateExposureLensAndGpsSurviveWithUprightOrientation) {
 
 INSTANTIATE_TEST_SUITE_P(Formats, KeepsExif, testing::Values("JPG", "TIF", "PNG"));
 
-TEST_F(ConversionTest, HeicExifComesAlong) {
-    REQUIRE_SAMPLE("apple_iphone7.heic");
-    ASSERT_TRUE(convert(sample("apple_iphone7.heic"), "phone.JPG", 200).succeeded());
-    const auto tags = exifToolTags(folder / "phone.JPG", {"Make", "Model", "DateTimeOriginal"});
-    if (!tags) GTEST_SKIP() << "exiftool is not available";
-    const std::map<std::string, std::string> expected = {
-        {"Make", "Apple"}, {"Model", "iPhone 7"}, {"DateTimeOriginal", "2019:03:21 11:04:22"}};
-    EXPECT_EQ(*tags, expected);
-}
-
 }  // namespace
 }  // namespace quorvel::converter

@@ -2,6 +2,7 @@
 #include <magick/MagickCore.h>
 
 #include "conversion_fixture.h"
+#include "exiftool.h"
 #include "metadata/exif_data.h"
 #include "metadata/tiff_ifd.h"
 
@@ -12,7 +13,7 @@ using namespace testing_support;
 namespace fs = std::filesystem;
 
 // Its container turns the picture upright (3024x4032) while its EXIF still says Orientation 6:
-// applying both would turn it a second time.
+// applying both would turn it a second time. The rest of its EXIF comes along.
 TEST_F(ConversionTest, AHeicIsRotatedOnceAndItsOrientationTagReset) {
     REQUIRE_SAMPLE("apple_iphone13_rotated.heic");
     const ConverterRun run = convert(sample("apple_iphone13_rotated.heic"), "portrait.JPG", 300);
@@ -22,6 +23,12 @@ TEST_F(ConversionTest, AHeicIsRotatedOnceAndItsOrientationTagReset) {
     EXPECT_EQ(facts->width, 300u);
     EXPECT_EQ(facts->height, 400u);
     EXPECT_EQ(facts->exifOrientation, "1");
+    const auto tags = exifToolTags(folder / "portrait.JPG", {"Make", "Model", "DateTimeOriginal"});
+    if (!tags) GTEST_SKIP() << "exiftool is not available";
+    const std::map<std::string, std::string> expected = {
+        {"Make", "Apple"}, {"Model", "iPhone 13 Pro Max"},
+        {"DateTimeOriginal", "2022:02:16 12:55:41"}};
+    EXPECT_EQ(*tags, expected);
 }
 
 // The same DNG with its Orientation tag set to 6 ("rotate 90 clockwise").
