@@ -1,7 +1,8 @@
 #pragma once
 // Adds this converter's readers to ImageMagick's format list for one run: "LIBRAW" (camera
-// raw through LibRaw) and "LIBHEIF" (HEIF/HEIC through libheif), and makes its TIFF writer
-// keep the picture's EXIF. Needs MagickCore started; `options` must outlive the run.
+// raw through LibRaw) and "LIBHEIF" (HEIF/HEIC through libheif), and makes its TIFF and PNG
+// writers keep the picture's EXIF where readers find it. Needs MagickCore started; `options`
+// must outlive the run.
 #include "raw/raw_decoder.h"
 
 namespace quorvel::converter {
