@@ -8,14 +8,14 @@
 #include <vector>
 
 #include "command/command_args.h"
-#include "diagnostics.h"
-#include "output/emergency_cleanup.h"
-#include "output/file_identity.h"
 #include "command/input_probe.h"
+#include "command/output_target.h"
+#include "diagnostics.h"
 #include "magick/magick_coders.h"
 #include "magick/magick_session.h"
 #include "memory/allocator_tuning.h"
-#include "command/output_target.h"
+#include "output/emergency_cleanup.h"
+#include "output/file_identity.h"
 #include "output/staged_output.h"
 #include "version_info.h"
 

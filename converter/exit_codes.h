@@ -15,11 +15,11 @@ inline constexpr const char* kConverterFileName = "convert.exe";
 
 enum class ExitCode : int {
     Converted = 0,
-    Failed = 1,         // ImageMagick refused the command or failed while converting
-    UsageError = 2,     // no output named, or an output format nothing can write
-    InputError = 3,     // an input is missing, unreadable, empty, damaged or not decodable
-    OutputError = 4,    // the output folder is missing or unwritable, or the output would
-                        // replace an input
+    Failed = 1,       // ImageMagick refused the command or failed while converting
+    UsageError = 2,   // no output named, or an output format nothing can write
+    InputError = 3,   // an input is missing, unreadable, empty, damaged or not decodable
+    OutputError = 4,  // the output folder is missing or unwritable, or the output would
+                      // replace an input
 };
 
 }  // namespace quorvel::converter

@@ -15,7 +15,8 @@ bool isVersionRequest(int argc, const char* const* argv) {
 
 void printVersion(std::FILE* stream) {
     ListMagickVersion(stream);
-    std::fprintf(stream, "LibRaw: %s (camera raw: NEF NRW ORF RW2 RAF CR2 CR3 DNG ..., %d cameras)\n",
+    std::fprintf(stream,
+                 "LibRaw: %s (camera raw: NEF NRW ORF RW2 RAF CR2 CR3 DNG ..., %d cameras)\n",
                  LibRaw::version(), LibRaw::cameraCount());
     std::fprintf(stream, "libheif: %s (HEIF, HEIC)\n", heif_get_version());
 }

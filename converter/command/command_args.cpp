@@ -11,10 +11,11 @@ namespace {
 
 // Settings and operators that leave the picture's pixel size alone and do not depend on it.
 constexpr std::array<std::string_view, 22> kSizeNeutralOptions = {
-    "-quality", "-strip", "-interlace", "-sampling-factor", "-define", "+define",
-    "-depth", "-compress", "-filter", "-type", "-colorspace", "-auto-orient",
-    "-quiet", "-verbose", "-monitor", "-limit", "-comment", "-label",
-    "-density", "-units", "-intent", "-endian"};
+    "-quality",    "-strip",       "-interlace", "-sampling-factor", "-define",
+    "+define",     "-depth",       "-compress",  "-filter",          "-type",
+    "-colorspace", "-auto-orient", "-quiet",     "-verbose",         "-monitor",
+    "-limit",      "-comment",     "-label",     "-density",         "-units",
+    "-intent",     "-endian"};
 
 constexpr std::array<std::string_view, 2> kResizeOptions = {"-resize", "-thumbnail"};
 

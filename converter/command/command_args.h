@@ -10,9 +10,9 @@
 namespace quorvel::converter {
 
 struct CommandArgs {
-    std::vector<std::string> argv;            // argv[0] included
-    std::vector<std::size_t> inputs;          // indices of the image arguments read
-    std::optional<std::size_t> output;        // index of the written image argument
+    std::vector<std::string> argv;      // argv[0] included
+    std::vector<std::size_t> inputs;    // indices of the image arguments read
+    std::optional<std::size_t> output;  // index of the written image argument
     // The geometry of the one -resize or -thumbnail, when it is the only operation that
     // depends on the input's pixel size: a raw may then be decoded smaller (half_size_policy).
     std::optional<std::string> soleResizeGeometry;

@@ -10,10 +10,10 @@
 #include <cstring>
 
 #include "command/image_signatures.h"
-#include "metadata/mapped_file.h"
 #include "command/raw_extensions.h"
-#include "raw/raw_probe.h"
+#include "metadata/mapped_file.h"
 #include "metadata/tiff_probe.h"
+#include "raw/raw_probe.h"
 
 namespace quorvel::converter {
 namespace {
@@ -29,8 +29,8 @@ bool exists(const std::string& path) {
 void splitFrames(const std::string& argument, InputProbe& probe) {
     probe.path = argument;
     const std::size_t open = argument.rfind('[');
-    if (argument.empty() || argument.back() != ']' || open == std::string::npos ||
-        open == 0 || exists(argument))
+    if (argument.empty() || argument.back() != ']' || open == std::string::npos || open == 0 ||
+        exists(argument))
         return;
     probe.path = argument.substr(0, open);
     probe.frames = argument.substr(open);
@@ -99,12 +99,15 @@ InputProbe probeInput(const std::string& argument) {
 
 std::string routedArgument(const InputProbe& probe, const std::string& original) {
     switch (probe.kind) {
-        case InputKind::CameraRaw: return "LIBRAW:" + probe.path + probe.frames;
-        case InputKind::Heif: return "LIBHEIF:" + probe.path + probe.frames;
+        case InputKind::CameraRaw:
+            return "LIBRAW:" + probe.path + probe.frames;
+        case InputKind::Heif:
+            return "LIBHEIF:" + probe.path + probe.frames;
         case InputKind::Image:
             if (!probe.format.empty()) return probe.format + ":" + probe.path + probe.frames;
             return original;
-        case InputKind::NotALocalFile: return original;
+        case InputKind::NotALocalFile:
+            return original;
     }
     return original;
 }

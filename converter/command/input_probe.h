@@ -11,10 +11,10 @@ enum class InputKind { NotALocalFile, CameraRaw, Heif, Image };
 
 struct InputProbe {
     InputKind kind = InputKind::NotALocalFile;
-    std::string path;           // the file, without a trailing "[...]" frame selection
-    std::string frames;         // that "[...]" selection, kept for ImageMagick
-    std::string format;         // ImageMagick's name for an Image's content, "" if unknown
-    std::string problem;        // why the file cannot be read at all ("" when it can)
+    std::string path;     // the file, without a trailing "[...]" frame selection
+    std::string frames;   // that "[...]" selection, kept for ImageMagick
+    std::string format;   // ImageMagick's name for an Image's content, "" if unknown
+    std::string problem;  // why the file cannot be read at all ("" when it can)
 };
 
 InputProbe probeInput(const std::string& argument);

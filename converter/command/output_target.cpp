@@ -11,8 +11,8 @@ namespace quorvel::converter {
 namespace {
 
 // Formats that write no file of the given name.
-constexpr std::array<std::string_view, 6> kNoFileFormats = {"NULL", "X", "FD", "SHOW",
-                                                            "WIN", "CLIPBOARD"};
+constexpr std::array<std::string_view, 6> kNoFileFormats = {"NULL", "X",   "FD",
+                                                            "SHOW", "WIN", "CLIPBOARD"};
 
 std::string upper(std::string text) {
     for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -53,8 +53,8 @@ OutputTarget parseOutputArgument(const std::string& argument) {
     target.prefix = prefix.empty() ? "" : prefix + ":";
     target.path = argument.substr(target.prefix.size());
     target.format = prefix.empty() ? extensionOf(target.path) : upper(prefix);
-    const bool noFile = std::find(kNoFileFormats.begin(), kNoFileFormats.end(),
-                                  upper(prefix)) != kNoFileFormats.end();
+    const bool noFile = std::find(kNoFileFormats.begin(), kNoFileFormats.end(), upper(prefix)) !=
+                        kNoFileFormats.end();
     target.isFile = !noFile && !target.path.empty() && target.path != "-";
     return target;
 }

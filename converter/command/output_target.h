@@ -6,9 +6,9 @@
 namespace quorvel::converter {
 
 struct OutputTarget {
-    std::string prefix;   // "PNG:" or ""
-    std::string path;     // the file to write
-    std::string format;   // from the prefix, else the extension, upper case; "" for neither
+    std::string prefix;  // "PNG:" or ""
+    std::string path;    // the file to write
+    std::string format;  // from the prefix, else the extension, upper case; "" for neither
     // Whether the output is a file written through a staging folder (not stdout, not a
     // display or the null format).
     bool isFile = false;

@@ -15,8 +15,7 @@ namespace {
 
 Image* fail(ExceptionInfo* exception, const std::string& path, const std::string& reason) {
     ThrowMagickException(exception, GetMagickModule(), CorruptImageError,
-                         "unable to decode HEIF image", "`%s': %s", path.c_str(),
-                         reason.c_str());
+                         "unable to decode HEIF image", "`%s': %s", path.c_str(), reason.c_str());
     return nullptr;
 }
 
@@ -51,8 +50,8 @@ Image* fromRgb(const heif_image_handle* handle, const Layout& layout, const Imag
     return image;
 }
 
-Image* pictureOf(const heif_image_handle* handle, const ImageInfo* info,
-                 const std::string& path, ExceptionInfo* exception) {
+Image* pictureOf(const heif_image_handle* handle, const ImageInfo* info, const std::string& path,
+                 ExceptionInfo* exception) {
     const Layout layout{heif_image_handle_has_alpha_channel(handle) != 0,
                         heif_image_handle_get_luma_bits_per_pixel(handle) > 8};
     if (info->ping)

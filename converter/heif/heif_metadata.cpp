@@ -12,8 +12,8 @@ std::vector<std::uint8_t> firstExifItem(const heif_image_handle* handle) {
     heif_item_id id = 0;
     if (heif_image_handle_get_list_of_metadata_block_IDs(handle, "Exif", &id, 1) < 1) return {};
     std::vector<std::uint8_t> item(heif_image_handle_get_metadata_size(handle, id));
-    if (item.empty() || heif_image_handle_get_metadata(handle, id, item.data()).code !=
-                            heif_error_Ok)
+    if (item.empty() ||
+        heif_image_handle_get_metadata(handle, id, item.data()).code != heif_error_Ok)
         return {};
     return item;
 }

@@ -43,7 +43,8 @@ void copyDeep(const Row& row, std::size_t width, bool alpha, unsigned max, Pixel
 }  // namespace
 
 heif_chroma interleavedChroma(bool alpha, bool deep) {
-    if (deep) return alpha ? heif_chroma_interleaved_RRGGBBAA_LE : heif_chroma_interleaved_RRGGBB_LE;
+    if (deep)
+        return alpha ? heif_chroma_interleaved_RRGGBBAA_LE : heif_chroma_interleaved_RRGGBB_LE;
     return alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB;
 }
 

@@ -7,8 +7,8 @@
 
 namespace quorvel::converter {
 
-Image* newImage(const ImageInfo* info, std::size_t width, std::size_t height,
-                std::size_t depth, ExceptionInfo* exception) {
+Image* newImage(const ImageInfo* info, std::size_t width, std::size_t height, std::size_t depth,
+                ExceptionInfo* exception) {
     Image* image = AcquireImage(info);
     image->depth = depth;
     image->orientation = TopLeftOrientation;

@@ -24,8 +24,8 @@ constexpr Quantum quantumFrom8(unsigned char value) {
 
 // An upright, opaque sRGB picture with its pixel cache ready (none when `info` asks for a
 // ping); nullptr, with the reason in `exception`, when it cannot be allocated.
-Image* newImage(const ImageInfo* info, std::size_t width, std::size_t height,
-                std::size_t depth, ExceptionInfo* exception);
+Image* newImage(const ImageInfo* info, std::size_t width, std::size_t height, std::size_t depth,
+                ExceptionInfo* exception);
 
 // Attaches a TIFF-structured EXIF block as the "exif" profile (with the "Exif\0\0" header
 // ImageMagick's JPEG and PNG writers expect).

@@ -32,9 +32,8 @@ void onWarning(const ExceptionType severity, const char* reason, const char* des
 // Errors about reading a picture; the output cannot cause them, as it is checked and staged
 // before ImageMagick runs.
 bool isInputError(ExceptionType severity) {
-    return severity == CorruptImageError || severity == CoderError ||
-           severity == FileOpenError || severity == MissingDelegateError ||
-           severity == BlobError;
+    return severity == CorruptImageError || severity == CoderError || severity == FileOpenError ||
+           severity == MissingDelegateError || severity == BlobError;
 }
 
 void onError(const ExceptionType severity, const char* reason, const char* description) {
@@ -43,8 +42,7 @@ void onError(const ExceptionType severity, const char* reason, const char* descr
                       describe(reason, description));
 }
 
-[[noreturn]] void onFatalError(const ExceptionType, const char* reason,
-                               const char* description) {
+[[noreturn]] void onFatalError(const ExceptionType, const char* reason, const char* description) {
     if (g_sink) {
         g_sink->error(ExitCode::Failed, describe(reason, description));
         g_sink->print(stderr);

@@ -10,9 +10,15 @@ namespace quorvel::converter {
 namespace {
 
 // Tags whose values are file offsets: meaningless once the block is rewritten.
-constexpr std::array<std::uint16_t, 9> kOffsetTags = {
-    0x0111, 0x0117, 0x0144, 0x0145, 0x014A, 0x0201, 0x0202,
-    exif_tag::kExifPointer, exif_tag::kGpsPointer};
+constexpr std::array<std::uint16_t, 9> kOffsetTags = {0x0111,
+                                                      0x0117,
+                                                      0x0144,
+                                                      0x0145,
+                                                      0x014A,
+                                                      0x0201,
+                                                      0x0202,
+                                                      exif_tag::kExifPointer,
+                                                      exif_tag::kGpsPointer};
 
 bool isOffsetTag(std::uint16_t tag) {
     return std::find(kOffsetTags.begin(), kOffsetTags.end(), tag) != kOffsetTags.end();

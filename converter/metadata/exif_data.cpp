@@ -10,9 +10,12 @@ namespace quorvel::converter {
 
 std::vector<ExifEntry>& ExifData::list(ExifDirectory directory) {
     switch (directory) {
-        case ExifDirectory::Primary: return m_primary;
-        case ExifDirectory::Exif: return m_exif;
-        case ExifDirectory::Gps: return m_gps;
+        case ExifDirectory::Primary:
+            return m_primary;
+        case ExifDirectory::Exif:
+            return m_exif;
+        case ExifDirectory::Gps:
+            return m_gps;
     }
     return m_primary;
 }
@@ -23,9 +26,9 @@ const std::vector<ExifEntry>& ExifData::entries(ExifDirectory directory) const {
 
 void ExifData::set(ExifDirectory directory, ExifEntry entry) {
     auto& entries = list(directory);
-    const auto at = std::lower_bound(
-        entries.begin(), entries.end(), entry.tag,
-        [](const ExifEntry& e, std::uint16_t tag) { return e.tag < tag; });
+    const auto at =
+        std::lower_bound(entries.begin(), entries.end(), entry.tag,
+                         [](const ExifEntry& e, std::uint16_t tag) { return e.tag < tag; });
     if (at != entries.end() && at->tag == entry.tag) {
         *at = std::move(entry);
     } else {
@@ -43,8 +46,8 @@ void ExifData::remove(ExifDirectory directory, std::uint16_t tag) {
 
 const ExifEntry* ExifData::find(ExifDirectory directory, std::uint16_t tag) const {
     const auto& list = entries(directory);
-    const auto it = std::find_if(list.begin(), list.end(),
-                                 [tag](const ExifEntry& e) { return e.tag == tag; });
+    const auto it =
+        std::find_if(list.begin(), list.end(), [tag](const ExifEntry& e) { return e.tag == tag; });
     return it == list.end() ? nullptr : &*it;
 }
 
@@ -58,7 +61,9 @@ ExifEntry asciiEntry(std::uint16_t tag, std::string_view text) {
 }
 
 ExifEntry shortEntry(std::uint16_t tag, std::uint16_t value) {
-    return {tag, tiff::Short, 1,
+    return {tag,
+            tiff::Short,
+            1,
             {static_cast<std::uint8_t>(value & 0xff), static_cast<std::uint8_t>(value >> 8)}};
 }
 

@@ -8,8 +8,8 @@ namespace quorvel::converter {
 bool resetExifOrientation(std::span<std::uint8_t> tiffStructure) {
     const auto order = tiff::headerOrder(tiffStructure);
     if (!order) return false;
-    const auto ifd0 = tiff::readIfd(tiffStructure,
-                                    tiff::read32(tiffStructure, 4, *order).value_or(0), *order);
+    const auto ifd0 =
+        tiff::readIfd(tiffStructure, tiff::read32(tiffStructure, 4, *order).value_or(0), *order);
     const tiff::IfdEntry* entry = ifd0 ? tiff::findEntry(*ifd0, exif_tag::kOrientation) : nullptr;
     if (!entry || entry->type != tiff::Short) return false;
     std::vector<std::uint8_t> upright;

@@ -12,8 +12,8 @@ MappedFile::MappedFile(const std::string& path) {
     if (fd < 0) return;
     struct stat info {};
     if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
-        void* data = mmap(nullptr, static_cast<std::size_t>(info.st_size), PROT_READ,
-                          MAP_PRIVATE, fd, 0);
+        void* data =
+            mmap(nullptr, static_cast<std::size_t>(info.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
         if (data != MAP_FAILED) {
             m_data = static_cast<const std::uint8_t*>(data);
             m_size = static_cast<std::size_t>(info.st_size);

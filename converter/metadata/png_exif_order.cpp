@@ -33,8 +33,8 @@ std::optional<Layout> readLayout(int fd) {
     Layout layout{info.st_size, {}, {}};
     for (off_t at = 8; at < layout.size;) {
         if (pread(fd, bytes.data(), 8, at) != 8) return std::nullopt;
-        const std::uint32_t length = std::uint32_t{bytes[0]} << 24 | bytes[1] << 16 |
-                                     bytes[2] << 8 | bytes[3];
+        const std::uint32_t length =
+            std::uint32_t{bytes[0]} << 24 | bytes[1] << 16 | bytes[2] << 8 | bytes[3];
         const off_t next = at + 12 + static_cast<off_t>(length);
         if (next > layout.size) return std::nullopt;
         if (std::memcmp(bytes.data() + 4, "IDAT", 4) == 0 && !layout.firstData)
@@ -48,8 +48,8 @@ std::optional<Layout> readLayout(int fd) {
 bool copyRange(int from, int to, off_t start, off_t end) {
     off_t in = start;
     while (in < end) {
-        const ssize_t copied = copy_file_range(from, &in, to, nullptr,
-                                               static_cast<std::size_t>(end - in), 0);
+        const ssize_t copied =
+            copy_file_range(from, &in, to, nullptr, static_cast<std::size_t>(end - in), 0);
         if (copied < 0 && errno == EINTR) continue;
         if (copied <= 0) return false;
     }

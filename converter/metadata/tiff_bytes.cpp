@@ -6,11 +6,25 @@ namespace quorvel::converter::tiff {
 
 std::size_t valueSize(std::uint16_t type) {
     switch (type) {
-        case Byte: case Ascii: case SByte: case Undefined: return 1;
-        case Short: case SShort: return 2;
-        case Long: case SLong: case Float: case IfdPointer: return 4;
-        case Rational: case SRational: case Double: return 8;
-        default: return 0;
+        case Byte:
+        case Ascii:
+        case SByte:
+        case Undefined:
+            return 1;
+        case Short:
+        case SShort:
+            return 2;
+        case Long:
+        case SLong:
+        case Float:
+        case IfdPointer:
+            return 4;
+        case Rational:
+        case SRational:
+        case Double:
+            return 8;
+        default:
+            return 0;
     }
 }
 
@@ -59,8 +73,7 @@ void append32(std::vector<std::uint8_t>& out, std::uint32_t value, ByteOrder ord
     append16(out, order == ByteOrder::Little ? high : low, order);
 }
 
-void store32(std::span<std::uint8_t> bytes, std::size_t at, std::uint32_t value,
-             ByteOrder order) {
+void store32(std::span<std::uint8_t> bytes, std::size_t at, std::uint32_t value, ByteOrder order) {
     std::vector<std::uint8_t> encoded;
     append32(encoded, value, order);
     std::copy(encoded.begin(), encoded.end(), bytes.begin() + static_cast<std::ptrdiff_t>(at));

@@ -21,8 +21,8 @@ namespace {
 namespace tag = exif_tag;
 
 constexpr std::array<std::uint16_t, 7> kCameraTags = {
-    tag::kImageDescription, tag::kMake, tag::kModel, tag::kSoftware,
-    tag::kDateTime, tag::kArtist, tag::kCopyright};
+    tag::kImageDescription, tag::kMake,   tag::kModel,    tag::kSoftware,
+    tag::kDateTime,         tag::kArtist, tag::kCopyright};
 
 struct Plan {
     tiff::ByteOrder order = tiff::ByteOrder::Little;
@@ -76,11 +76,13 @@ std::optional<Plan> plan(std::span<const std::uint8_t> file, const ExifData& exi
             entry && !hasTag(*first, number))
             entries.push_back(toOutEntry(*entry, *order));
     if (const auto sub = subDirectory(exif, ExifDirectory::Exif, *order); !sub.empty())
-        entries.push_back(tiff::longEntry(
-            tag::kExifPointer, tiff::appendDirectory(result.appended, base, sub, 0, *order), *order));
+        entries.push_back(
+            tiff::longEntry(tag::kExifPointer,
+                            tiff::appendDirectory(result.appended, base, sub, 0, *order), *order));
     if (const auto gps = subDirectory(exif, ExifDirectory::Gps, *order); !gps.empty())
-        entries.push_back(tiff::longEntry(
-            tag::kGpsPointer, tiff::appendDirectory(result.appended, base, gps, 0, *order), *order));
+        entries.push_back(
+            tiff::longEntry(tag::kGpsPointer,
+                            tiff::appendDirectory(result.appended, base, gps, 0, *order), *order));
     result.firstDirectory =
         tiff::appendDirectory(result.appended, base, entries, first->nextOffset, *order);
     return result;

@@ -60,8 +60,13 @@ std::optional<RawTiffFacts> probeRawTiff(std::span<const std::uint8_t> file) {
 
 std::string compressionName(std::uint16_t compression) {
     static constexpr std::array<std::pair<std::uint16_t, const char*>, 7> kNames = {{
-        {1, "uncompressed"}, {7, "lossless JPEG"}, {8, "Deflate"}, {34892, "lossy JPEG"},
-        {34713, "Nikon NEF compression"}, {52546, "JPEG XL"}, {65000, "Kodak DCR"},
+        {1, "uncompressed"},
+        {7, "lossless JPEG"},
+        {8, "Deflate"},
+        {34892, "lossy JPEG"},
+        {34713, "Nikon NEF compression"},
+        {52546, "JPEG XL"},
+        {65000, "Kodak DCR"},
     }};
     for (const auto& [value, name] : kNames)
         if (value == compression) return name;

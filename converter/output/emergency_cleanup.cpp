@@ -33,8 +33,7 @@ void onTerminationSignal(int signalNumber) {
 
 void armEmergencyCleanup(const std::string& stagedFile, const std::string& stagingFolder) {
     g_armed = false;
-    if (!copyPath(g_stagedFile, stagedFile) || !copyPath(g_stagingFolder, stagingFolder))
-        return;
+    if (!copyPath(g_stagedFile, stagedFile) || !copyPath(g_stagingFolder, stagingFolder)) return;
     g_armed = true;
 }
 

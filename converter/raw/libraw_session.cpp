@@ -21,11 +21,9 @@ int whitePoint(const int (*histogram)[LIBRAW_HISTOGRAM_SIZE], int colors, long t
 }  // namespace
 
 LibRawSession::LibRawSession() {
-    set_dataerror_handler(
-        [](void* session, const char*, const int) {
-            ++static_cast<LibRawSession*>(session)->m_dataErrors;
-        },
-        this);
+    set_dataerror_handler([](void* session, const char*,
+                             const int) { ++static_cast<LibRawSession*>(session)->m_dataErrors; },
+                          this);
     set_memerror_handler([](void*, const char*, const char*) {}, nullptr);
 }
 
@@ -35,13 +33,12 @@ void LibRawSession::prepareOutputCurve() {
     const libraw_output_params_t& params = imgdata.params;
     int white = LIBRAW_HISTOGRAM_SIZE;
     if (!((params.highlight & ~2) || params.no_auto_bright)) {
-        long threshold = static_cast<long>(imgdata.sizes.width * imgdata.sizes.height *
-                                           params.auto_bright_thr);
+        long threshold =
+            static_cast<long>(imgdata.sizes.width * imgdata.sizes.height * params.auto_bright_thr);
         if (is_fuji_rotated()) threshold /= 2;
         white = whitePoint(histogram, imgdata.idata.colors, threshold);
     }
-    gamma_curve(params.gamm[0], params.gamm[1], 2,
-                static_cast<int>((white << 3) / params.bright));
+    gamma_curve(params.gamm[0], params.gamm[1], 2, static_cast<int>((white << 3) / params.bright));
 }
 
 void LibRawSession::releaseSensorDataDuringProcessing() {

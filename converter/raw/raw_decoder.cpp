@@ -4,10 +4,10 @@
 
 #include <memory>
 
+#include "magick/magick_image.h"
 #include "metadata/exif_codec.h"
 #include "raw/half_size_policy.h"
 #include "raw/libraw_session.h"
-#include "magick/magick_image.h"
 #include "raw/raw_exif.h"
 #include "raw/raw_failure.h"
 #include "raw/raw_orientation.h"
@@ -57,8 +57,7 @@ void configure(LibRawSession& raw, const RawDecodeOptions* options) {
 Image* uprightImage(const ImageInfo* info, const LibRawSession& raw, ExceptionInfo* exception) {
     const libraw_image_sizes_t& sizes = raw.imgdata.sizes;
     const RawOrientation orientation(sizes.width, sizes.height, sizes.flip);
-    return newImage(info, orientation.uprightWidth(), orientation.uprightHeight(), 16,
-                    exception);
+    return newImage(info, orientation.uprightWidth(), orientation.uprightHeight(), 16, exception);
 }
 
 Image* decode(LibRawSession& raw, const ImageInfo* info, const std::string& path,
@@ -72,8 +71,7 @@ Image* decode(LibRawSession& raw, const ImageInfo* info, const std::string& path
         return fail(exception, path, describeRawFailure(RawStep::Process, error, path));
     raw.releaseSensorData();
     Image* image = uprightImage(info, raw, exception);
-    if (image && !transferProcessedPicture(raw, image, exception))
-        image = DestroyImage(image);
+    if (image && !transferProcessedPicture(raw, image, exception)) image = DestroyImage(image);
     return image;
 }
 
@@ -86,11 +84,10 @@ Image* readCameraRaw(const ImageInfo* info, ExceptionInfo* exception) {
     RawExifCollector exif;
     raw->set_exifparser_handler(&RawExifCollector::callback, &exif);
     if (const int error = raw->open_file(path.c_str()); error != LIBRAW_SUCCESS)
-        return fail(exception, path, describeRawFailure(RawStep::Open, error, path),
-                    CoderError);
+        return fail(exception, path, describeRawFailure(RawStep::Open, error, path), CoderError);
     configure(*raw, decodeOptions(info, exception));
-    Image* image = info->ping ? uprightImage(info, *raw, exception)
-                              : decode(*raw, info, path, exception);
+    Image* image =
+        info->ping ? uprightImage(info, *raw, exception) : decode(*raw, info, path, exception);
     if (image) attachExif(image, encodeExif(exif.result(raw->imgdata), tiff::ByteOrder::Little));
     raw.reset();
     // LibRaw's worker threads leave freed buffers in their malloc arenas; hand them back

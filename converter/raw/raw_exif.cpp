@@ -20,8 +20,8 @@ constexpr int kGps = 0x50000;
 constexpr std::size_t kMaxValueBytes = 64 * 1024;
 
 constexpr std::array<std::uint16_t, 7> kCameraTags = {
-    tag::kImageDescription, tag::kMake, tag::kModel, tag::kSoftware,
-    tag::kDateTime, tag::kArtist, tag::kCopyright};
+    tag::kImageDescription, tag::kMake,   tag::kModel,    tag::kSoftware,
+    tag::kDateTime,         tag::kArtist, tag::kCopyright};
 
 bool isCameraTag(int number) {
     return std::find(kCameraTags.begin(), kCameraTags.end(), number) != kCameraTags.end();
@@ -81,11 +81,13 @@ void fillExposure(ExifData& exif, const libraw_data_t& data) {
         setText(exif, ExifDirectory::Exif, tag::kDateTimeOriginal,
                 exifDateTime(other.timestamp).c_str());
     if (other.shutter > 0)
-        setRational(exif, ExifDirectory::Exif, tag::kExposureTime, exposureRational(other.shutter));
+        setRational(exif, ExifDirectory::Exif, tag::kExposureTime,
+                    exposureRational(other.shutter));
     if (other.aperture > 0)
         setRational(exif, ExifDirectory::Exif, tag::kFNumber, toRational(other.aperture, 100));
     if (other.focal_len > 0)
-        setRational(exif, ExifDirectory::Exif, tag::kFocalLength, toRational(other.focal_len, 100));
+        setRational(exif, ExifDirectory::Exif, tag::kFocalLength,
+                    toRational(other.focal_len, 100));
     if (other.iso_speed > 0) {
         const auto iso = static_cast<std::uint16_t>(std::min(other.iso_speed, 65535.0f));
         exif.setIfAbsent(ExifDirectory::Exif, shortEntry(tag::kIsoSpeed, iso));
@@ -109,7 +111,8 @@ void fillGps(ExifData& exif, const libraw_gps_info_t& gps) {
     exif.setIfAbsent(ExifDirectory::Gps, rationalEntry(tag::kGpsLatitude, latitude));
     exif.setIfAbsent(ExifDirectory::Gps, rationalEntry(tag::kGpsLongitude, longitude));
     const std::uint8_t altitudeRef[] = {static_cast<std::uint8_t>(gps.altref)};
-    exif.setIfAbsent(ExifDirectory::Gps, bytesEntry(tag::kGpsAltitudeRef, tiff::Byte, altitudeRef));
+    exif.setIfAbsent(ExifDirectory::Gps,
+                     bytesEntry(tag::kGpsAltitudeRef, tiff::Byte, altitudeRef));
     setRational(exif, ExifDirectory::Gps, tag::kGpsAltitude, toRational(gps.altitude, 100));
 }
 

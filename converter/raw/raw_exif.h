@@ -20,8 +20,8 @@ public:
     ExifData result(const libraw_data_t& data) const;
 
 private:
-    void take(ExifDirectory directory, std::uint16_t tag, std::uint16_t type,
-              std::uint32_t count, bool bigEndian, LibRaw_abstract_datastream& stream);
+    void take(ExifDirectory directory, std::uint16_t tag, std::uint16_t type, std::uint32_t count,
+              bool bigEndian, LibRaw_abstract_datastream& stream);
 
     ExifData m_data;
 };

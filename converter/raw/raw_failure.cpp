@@ -44,10 +44,13 @@ std::string describeRawFailure(RawStep step, int libRawError, const std::string&
             // Identification reads past the end of files that are no raw at all, too.
             if (step == RawStep::Open) return "not a camera raw file, or one cut short";
             return "the file is truncated or cannot be read";
-        case LIBRAW_DATA_ERROR: return "the raw data is damaged";
+        case LIBRAW_DATA_ERROR:
+            return "the raw data is damaged";
         case LIBRAW_UNSUFFICIENT_MEMORY:
-        case LIBRAW_TOO_BIG: return "the picture is too large to decode";
-        default: return LibRaw::strerror(libRawError);
+        case LIBRAW_TOO_BIG:
+            return "the picture is too large to decode";
+        default:
+            return LibRaw::strerror(libRawError);
     }
 }
 

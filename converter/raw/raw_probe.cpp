@@ -1,8 +1,8 @@
 #include "raw/raw_probe.h"
 
-#include "raw/libraw_session.h"
-
 #include <memory>
+
+#include "raw/libraw_session.h"
 
 namespace quorvel::converter {
 

@@ -19,8 +19,7 @@ struct Band {
 Band uprightBand(const RawOrientation& orientation, int first, int count) {
     const int start = orientation.uprightStart(first, count);
     const auto all = [](int n) { return static_cast<std::size_t>(n); };
-    if (orientation.transposed())
-        return {start, 0, all(count), all(orientation.uprightHeight())};
+    if (orientation.transposed()) return {start, 0, all(count), all(orientation.uprightHeight())};
     return {0, start, all(orientation.uprightWidth()), all(count)};
 }
 

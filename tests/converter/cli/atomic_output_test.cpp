@@ -40,8 +40,8 @@ TEST_F(ConversionTest, TheInputIsNeverOverwritten) {
     REQUIRE_SAMPLE("landscape_orientation6.jpg");
     fs::copy_file(sample("landscape_orientation6.jpg"), folder / "photo.JPG");
     const std::string original = readFile(folder / "photo.JPG");
-    for (const std::string& output : {(folder / "photo.JPG").string(),
-                                      (folder / "." / "photo.JPG").string()}) {
+    for (const std::string& output :
+         {(folder / "photo.JPG").string(), (folder / "." / "photo.JPG").string()}) {
         const ConverterRun run = runConverter(
             {"-quality", "50%", (folder / "photo.JPG").string(), "-resize", "50", output});
         EXPECT_EQ(run.exitCode, static_cast<int>(ExitCode::OutputError)) << run.errors;
@@ -56,9 +56,8 @@ TEST_F(ConversionTest, AnInterruptedConversionLeavesNothingPartial) {
     writeFile(folder / "big.PNG", kOldPicture);
     RunOptions options;
     options.terminateAfter = 400ms;  // decoding alone takes longer; the PNG even more
-    const ConverterRun run = runConverter({sample("apple_iphone13_rotated.heic").string(),
-                                           (folder / "big.PNG").string()},
-                                          options);
+    const ConverterRun run = runConverter(
+        {sample("apple_iphone13_rotated.heic").string(), (folder / "big.PNG").string()}, options);
     EXPECT_EQ(run.signal, SIGTERM);
     EXPECT_EQ(readFile(folder / "big.PNG"), kOldPicture);
     expectFolderHolds({"big.PNG"});

@@ -43,8 +43,8 @@ class ConversionTable : public ConversionTest, public testing::WithParamInterfac
 TEST_P(ConversionTable, EveryOutputFormatDecodesWithTheAskedFormatAndWidth) {
     const InputType& input = GetParam();
     REQUIRE_SAMPLE(input.sample);
-    const auto source = *input.copyName ? copyOf(input.sample, input.copyName)
-                                        : sample(input.sample);
+    const auto source =
+        *input.copyName ? copyOf(input.sample, input.copyName) : sample(input.sample);
     for (const OutputType& output : kOutputs) {
         SCOPED_TRACE(std::string("output ") + output.extension);
         const std::string name = std::string("out.") + output.extension;
@@ -107,7 +107,9 @@ TEST_F(ConversionTest, HigherQualityGivesALargerJpeg) {
     ASSERT_TRUE(convert(input, "q30.JPG", std::nullopt, 30).succeeded());
     ASSERT_TRUE(convert(input, "q60.JPG", std::nullopt, 60).succeeded());
     ASSERT_TRUE(convert(input, "q95.JPG", std::nullopt, 95).succeeded());
-    const auto size = [this](const char* name) { return std::filesystem::file_size(folder / name); };
+    const auto size = [this](const char* name) {
+        return std::filesystem::file_size(folder / name);
+    };
     EXPECT_LT(size("q30.JPG"), size("q60.JPG"));
     EXPECT_LT(size("q60.JPG"), size("q95.JPG"));
 }

@@ -11,16 +11,23 @@ using namespace testing_support;
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-constexpr const char* kSamples[] = {
-    "synthetic_nikon_d200.NEF",        "synthetic_nikon_coolpix_p6000.NRW",
-    "synthetic_olympus_e-1.ORF",       "synthetic_panasonic_dmc-gf1.RW2",
-    "synthetic_fujifilm_x100.RAF",     "synthetic_canon_eos_350d.CR2",
-    "canon_eos_kiss_x4_colorchart.dng", "synthetic_lossy_256x168.dng",
-    "nikon_z9_unsupported_jxl.dng",    "libheif_example_1280x854.heic",
-    "spring_1440x960.heic",            "apple_iphone7.heic",
-    "apple_iphone13_rotated.heic",     "hmd_nokia_8_3_5g.heif",
-    "imagers_image1_128x85.hdr",       "polyhaven_venice_sunset_1k.hdr",
-    "landscape_orientation6.jpg"};
+constexpr const char* kSamples[] = {"synthetic_nikon_d200.NEF",
+                                    "synthetic_nikon_coolpix_p6000.NRW",
+                                    "synthetic_olympus_e-1.ORF",
+                                    "synthetic_panasonic_dmc-gf1.RW2",
+                                    "synthetic_fujifilm_x100.RAF",
+                                    "synthetic_canon_eos_350d.CR2",
+                                    "canon_eos_kiss_x4_colorchart.dng",
+                                    "synthetic_lossy_256x168.dng",
+                                    "nikon_z9_unsupported_jxl.dng",
+                                    "libheif_example_1280x854.heic",
+                                    "spring_1440x960.heic",
+                                    "apple_iphone7.heic",
+                                    "apple_iphone13_rotated.heic",
+                                    "hmd_nokia_8_3_5g.heif",
+                                    "imagers_image1_128x85.hdr",
+                                    "polyhaven_venice_sunset_1k.hdr",
+                                    "landscape_orientation6.jpg"};
 
 struct Damage {
     const char* name;
@@ -29,10 +36,11 @@ struct Damage {
     double from, to;  // where, as shares of the file
 };
 
-constexpr Damage kDamages[] = {
-    {"cut to 1%", 0.01, 0, 0, 0},      {"cut to a quarter", 0.25, 0, 0, 0},
-    {"last byte missing", -1, 0, 0, 0}, {"header bytes overwritten", 1, 12, 0, 0.02},
-    {"bytes overwritten everywhere", 1, 200, 0, 1}};
+constexpr Damage kDamages[] = {{"cut to 1%", 0.01, 0, 0, 0},
+                               {"cut to a quarter", 0.25, 0, 0, 0},
+                               {"last byte missing", -1, 0, 0, 0},
+                               {"header bytes overwritten", 1, 12, 0, 0.02},
+                               {"bytes overwritten everywhere", 1, 200, 0, 1}};
 
 std::string damaged(const std::string& bytes, const Damage& damage, unsigned seed) {
     if (damage.cutAt < 0) return bytes.substr(0, bytes.size() - 1);

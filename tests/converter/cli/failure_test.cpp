@@ -15,7 +15,8 @@ namespace fs = std::filesystem;
 struct FailureCase {
     const char* name;
     std::function<std::pair<std::string, std::string>(const fs::path& inputs,
-                                                       const fs::path& outputs)> prepare;
+                                                      const fs::path& outputs)>
+        prepare;
     ExitCode code;
     const char* fileNamed;  // the file the message must name
     const char* reason;     // words the message must contain
@@ -45,57 +46,57 @@ std::pair<std::string, std::string> withText(const fs::path& inputs, const fs::p
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, Failures,
-    testing::Values(
-        FailureCase{"MissingInput",
-                    [](const fs::path&, const fs::path& out) {
-                        return std::pair<std::string, std::string>{"/no/such/photo.NEF",
-                                                                   (out / "out.JPG").string()};
-                    },
-                    ExitCode::InputError, "photo.NEF", "No such file"},
-        FailureCase{"EmptyInput",
-                    [](const fs::path& in, const fs::path& out) {
-                        writeFile(in / "empty.NEF", "");
-                        return std::pair<std::string, std::string>{(in / "empty.NEF").string(),
-                                                                   (out / "out.JPG").string()};
-                    },
-                    ExitCode::InputError, "empty.NEF", "empty"},
-        FailureCase{"FolderAsInput",
-                    [](const fs::path& in, const fs::path& out) {
-                        return std::pair<std::string, std::string>{in.string(),
-                                                                   (out / "out.JPG").string()};
-                    },
-                    ExitCode::InputError, "quorvel-converter-test", "folder"},
-        FailureCase{"TextNamedRaw",
-                    [](const fs::path& in, const fs::path& out) {
-                        return withText(in, out, "notes.NEF");
-                    },
-                    ExitCode::InputError, "notes.NEF", "not a camera raw file"},
-        FailureCase{"TextNamedJpeg",
-                    [](const fs::path& in, const fs::path& out) {
-                        return withText(in, out, "notes.JPG");
-                    },
-                    ExitCode::InputError, "notes.JPG", "insufficient image data"},
-        FailureCase{"UnsupportedRawCompression",
-                    [](const fs::path&, const fs::path& out) {
-                        return std::pair<std::string, std::string>{
-                            sample("nikon_z9_unsupported_jxl.dng").string(),
-                            (out / "out.JPG").string()};
-                    },
-                    ExitCode::InputError, "nikon_z9_unsupported_jxl.dng", "JPEG XL compressed"},
-        FailureCase{"UnknownOutputExtension",
-                    [](const fs::path&, const fs::path& out) {
-                        return std::pair<std::string, std::string>{
-                            sample("imagers_image1_128x85.hdr").string(),
-                            (out / "out.XYZ").string()};
-                    },
-                    ExitCode::UsageError, "out.XYZ", "unknown output format"},
-        FailureCase{"MissingOutputFolder",
-                    [](const fs::path&, const fs::path& out) {
-                        return std::pair<std::string, std::string>{
-                            sample("imagers_image1_128x85.hdr").string(),
-                            (out / "missing" / "out.JPG").string()};
-                    },
-                    ExitCode::OutputError, "out.JPG", "does not exist"}),
+    testing::Values(FailureCase{"MissingInput",
+                                [](const fs::path&, const fs::path& out) {
+                                    return std::pair<std::string, std::string>{
+                                        "/no/such/photo.NEF", (out / "out.JPG").string()};
+                                },
+                                ExitCode::InputError, "photo.NEF", "No such file"},
+                    FailureCase{"EmptyInput",
+                                [](const fs::path& in, const fs::path& out) {
+                                    writeFile(in / "empty.NEF", "");
+                                    return std::pair<std::string, std::string>{
+                                        (in / "empty.NEF").string(), (out / "out.JPG").string()};
+                                },
+                                ExitCode::InputError, "empty.NEF", "empty"},
+                    FailureCase{"FolderAsInput",
+                                [](const fs::path& in, const fs::path& out) {
+                                    return std::pair<std::string, std::string>{
+                                        in.string(), (out / "out.JPG").string()};
+                                },
+                                ExitCode::InputError, "quorvel-converter-test", "folder"},
+                    FailureCase{"TextNamedRaw",
+                                [](const fs::path& in, const fs::path& out) {
+                                    return withText(in, out, "notes.NEF");
+                                },
+                                ExitCode::InputError, "notes.NEF", "not a camera raw file"},
+                    FailureCase{"TextNamedJpeg",
+                                [](const fs::path& in, const fs::path& out) {
+                                    return withText(in, out, "notes.JPG");
+                                },
+                                ExitCode::InputError, "notes.JPG", "insufficient image data"},
+                    FailureCase{"UnsupportedRawCompression",
+                                [](const fs::path&, const fs::path& out) {
+                                    return std::pair<std::string, std::string>{
+                                        sample("nikon_z9_unsupported_jxl.dng").string(),
+                                        (out / "out.JPG").string()};
+                                },
+                                ExitCode::InputError, "nikon_z9_unsupported_jxl.dng",
+                                "JPEG XL compressed"},
+                    FailureCase{"UnknownOutputExtension",
+                                [](const fs::path&, const fs::path& out) {
+                                    return std::pair<std::string, std::string>{
+                                        sample("imagers_image1_128x85.hdr").string(),
+                                        (out / "out.XYZ").string()};
+                                },
+                                ExitCode::UsageError, "out.XYZ", "unknown output format"},
+                    FailureCase{"MissingOutputFolder",
+                                [](const fs::path&, const fs::path& out) {
+                                    return std::pair<std::string, std::string>{
+                                        sample("imagers_image1_128x85.hdr").string(),
+                                        (out / "missing" / "out.JPG").string()};
+                                },
+                                ExitCode::OutputError, "out.JPG", "does not exist"}),
     [](const testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
 
 TEST_F(ConversionTest, AnUnwritableOutputFolderFailsAndLeavesNothing) {

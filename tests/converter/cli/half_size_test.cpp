@@ -32,10 +32,12 @@ double meanAbsoluteDifference(const fs::path& a, const fs::path& b) {
 TEST_F(ConversionTest, HalfSizeDecodingCannotBeToldApartAfterTheDownscale) {
     REQUIRE_SAMPLE("canon_eos_kiss_x4_colorchart.dng");
     const std::string input = sample("canon_eos_kiss_x4_colorchart.dng").string();
-    ASSERT_TRUE(runConverter({"-quality", "95%", input, "-resize", "400",
-                              (folder / "half.PNG").string()}).succeeded());
+    ASSERT_TRUE(
+        runConverter({"-quality", "95%", input, "-resize", "400", (folder / "half.PNG").string()})
+            .succeeded());
     ASSERT_TRUE(runConverter({"-quality", "95%", input, "-crop", "100%x100%+0+0", "+repage",
-                              "-resize", "400", (folder / "full.PNG").string()}).succeeded());
+                              "-resize", "400", (folder / "full.PNG").string()})
+                    .succeeded());
     const auto half = inspectPicture(folder / "half.PNG");
     const auto full = inspectPicture(folder / "full.PNG");
     ASSERT_TRUE(half && full);

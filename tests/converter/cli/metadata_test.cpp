@@ -30,10 +30,15 @@ TEST_P(KeepsExif, CameraDateExposureLensAndGpsSurviveWithUprightOrientation) {
                                     "LensModel", "GPSLatitude", "GPSLongitude", "Orientation"});
     ASSERT_TRUE(tags);
     const std::map<std::string, std::string> expected = {
-        {"Make", "NIKON CORPORATION"}, {"Model", "NIKON D200"},
-        {"DateTimeOriginal", "2024:05:01 12:00:00"}, {"ExposureTime", "0.004"},
-        {"FNumber", "5.6"}, {"LensModel", "Test Lens 35mm"}, {"GPSLatitude", "48.5"},
-        {"GPSLongitude", "9.05"}, {"Orientation", "1"}};
+        {"Make", "NIKON CORPORATION"},
+        {"Model", "NIKON D200"},
+        {"DateTimeOriginal", "2024:05:01 12:00:00"},
+        {"ExposureTime", "0.004"},
+        {"FNumber", "5.6"},
+        {"LensModel", "Test Lens 35mm"},
+        {"GPSLatitude", "48.5"},
+        {"GPSLongitude", "9.05"},
+        {"Orientation", "1"}};
     EXPECT_EQ(*tags, expected);
 }
 

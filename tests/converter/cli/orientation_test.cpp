@@ -26,7 +26,8 @@ TEST_F(ConversionTest, AHeicIsRotatedOnceAndItsOrientationTagReset) {
     const auto tags = exifToolTags(folder / "portrait.JPG", {"Make", "Model", "DateTimeOriginal"});
     if (!tags) GTEST_SKIP() << "exiftool is not available";
     const std::map<std::string, std::string> expected = {
-        {"Make", "Apple"}, {"Model", "iPhone 13 Pro Max"},
+        {"Make", "Apple"},
+        {"Model", "iPhone 13 Pro Max"},
         {"DateTimeOriginal", "2022:02:16 12:55:41"}};
     EXPECT_EQ(*tags, expected);
 }

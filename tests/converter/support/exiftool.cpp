@@ -59,6 +59,8 @@ std::optional<std::map<std::string, std::string>> exifToolTags(
     return values;
 }
 
-bool runExifTool(const std::vector<std::string>& arguments) { return capture(arguments).has_value(); }
+bool runExifTool(const std::vector<std::string>& arguments) {
+    return capture(arguments).has_value();
+}
 
 }  // namespace quorvel::converter::testing_support

@@ -10,8 +10,8 @@ namespace quorvel::converter::testing_support {
 struct PictureFacts {
     std::string format;  // ImageMagick's name for the content: "JPEG", "PNG", "TIFF"...
     std::size_t width = 0, height = 0;
-    double mean = 0;      // 0..1 over all colour channels
-    double deviation = 0; // 0..1
+    double mean = 0;       // 0..1 over all colour channels
+    double deviation = 0;  // 0..1
     std::size_t depth = 0;
 
     // The EXIF Orientation as ImageMagick reports it ("1", "6"); "" when absent.

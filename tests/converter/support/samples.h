@@ -12,10 +12,10 @@ inline std::filesystem::path samplesFolder() { return QUORVEL_SAMPLES_DIR; }
 
 inline std::filesystem::path sample(const std::string& name) { return samplesFolder() / name; }
 
-#define REQUIRE_SAMPLE(name)                                                           \
-    do {                                                                               \
+#define REQUIRE_SAMPLE(name)                                                               \
+    do {                                                                                   \
         if (!std::filesystem::exists(::quorvel::converter::testing_support::sample(name))) \
-            GTEST_SKIP() << "sample " << (name) << " is not available";                \
+            GTEST_SKIP() << "sample " << (name) << " is not available";                    \
     } while (0)
 
 }  // namespace quorvel::converter::testing_support

@@ -40,9 +40,8 @@ bool canCreateIn(const fs::path& folder) {
 
 TempFolder::TempFolder() {
     static std::atomic<int> counter{0};
-    m_path = fs::temp_directory_path() /
-             ("quorvel-converter-test-" + std::to_string(getpid()) + "-" +
-              std::to_string(counter++));
+    m_path = fs::temp_directory_path() / ("quorvel-converter-test-" + std::to_string(getpid()) +
+                                          "-" + std::to_string(counter++));
     fs::remove_all(m_path);
     fs::create_directories(m_path);
 }
@@ -64,9 +63,9 @@ std::vector<std::string> TempFolder::entries() const {
 }
 
 bool makeUnwritable(const fs::path& folder) {
-    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec |
-                                fs::perms::group_read | fs::perms::group_exec |
-                                fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                fs::perms::group_exec | fs::perms::others_read |
+                                fs::perms::others_exec);
     if (!canCreateIn(folder)) return true;
     setImmutable(folder, true);
     return !canCreateIn(folder);

@@ -81,8 +81,8 @@ TEST(ExifCodec, NulPaddedAndEmptyTextsAreTidied) {
 
 TEST(ExifCodec, OffsetTagsOfTheSourceAreNotCarriedOver) {
     ExifData exif = cameraExif();
-    exif.set(ExifDirectory::Primary, bytesEntry(0x0111, tiff::Long,
-                                                std::vector<std::uint8_t>{8, 0, 0, 0}));
+    exif.set(ExifDirectory::Primary,
+             bytesEntry(0x0111, tiff::Long, std::vector<std::uint8_t>{8, 0, 0, 0}));
     const auto parsed = parseExif(encodeExif(exif, tiff::ByteOrder::Little));
     ASSERT_TRUE(parsed);
     EXPECT_EQ(parsed->find(ExifDirectory::Primary, 0x0111), nullptr);

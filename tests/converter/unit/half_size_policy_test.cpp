@@ -22,16 +22,16 @@ TEST_P(HalfSizePolicy, DecidesBySameResultFromEitherSize) {
 
 INSTANTIATE_TEST_SUITE_P(
     Geometries, HalfSizePolicy,
-    testing::Values(PolicyCase{"1600", true},          // the program's own -resize
-                    PolicyCase{"3000", true},          // exactly half
-                    PolicyCase{"3001", false},         // more than half: needs full detail
-                    PolicyCase{"1600x1600", true},     // fits inside a box
-                    PolicyCase{"x1000", true},         // by height
-                    PolicyCase{"1600x900!", true},     // exact size, aspect ignored
-                    PolicyCase{"1600>", true},         // only shrink
-                    PolicyCase{"1600<", false},        // only enlarge: full stays 6000 wide
-                    PolicyCase{"50%", false},          // relative to the decoded size
-                    PolicyCase{"1000000@", true},      // an area: the same from either
+    testing::Values(PolicyCase{"1600", true},       // the program's own -resize
+                    PolicyCase{"3000", true},       // exactly half
+                    PolicyCase{"3001", false},      // more than half: needs full detail
+                    PolicyCase{"1600x1600", true},  // fits inside a box
+                    PolicyCase{"x1000", true},      // by height
+                    PolicyCase{"1600x900!", true},  // exact size, aspect ignored
+                    PolicyCase{"1600>", true},      // only shrink
+                    PolicyCase{"1600<", false},     // only enlarge: full stays 6000 wide
+                    PolicyCase{"50%", false},       // relative to the decoded size
+                    PolicyCase{"1000000@", true},   // an area: the same from either
                     PolicyCase{"", false}));
 
 TEST(HalfSizePolicy, ResizedSizeFollowsImageMagick) {

@@ -30,22 +30,21 @@ TEST_P(OutputTargets, SplitsFormatAndPath) {
 
 INSTANTIATE_TEST_SUITE_P(
     Arguments, OutputTargets,
-    testing::Values(
-        TargetCase{"/out/beach.JPG", "", "/out/beach.JPG", "JPG", true, true},
-        TargetCase{"/out/beach.jpg", "", "/out/beach.jpg", "JPG", true, true},
-        TargetCase{"/out/beach.TIF", "", "/out/beach.TIF", "TIF", true, true},
-        TargetCase{"/out/beach.PNG", "", "/out/beach.PNG", "PNG", true, true},
-        TargetCase{"/out/beach.GIF", "", "/out/beach.GIF", "GIF", true, true},
-        TargetCase{"/out/beach.BMP", "", "/out/beach.BMP", "BMP", true, true},
-        TargetCase{"png:/out/beach.dat", "png:", "/out/beach.dat", "PNG", true, true},
-        TargetCase{"/out/my.photos/beach", "", "/out/my.photos/beach", "", true, true},
-        TargetCase{"/out/beach.xyz", "", "/out/beach.xyz", "XYZ", true, false},
-        TargetCase{"/out/beach.NEF", "", "/out/beach.NEF", "NEF", true, false},
-        TargetCase{"/out/beach.", "", "/out/beach.", "", true, true},
-        TargetCase{"-", "", "-", "", false, true},
-        TargetCase{"jpg:-", "jpg:", "-", "JPG", false, true},
-        TargetCase{"null:", "null:", "", "NULL", false, true},
-        TargetCase{"/out/a:b.jpg", "", "/out/a:b.jpg", "JPG", true, true}));
+    testing::Values(TargetCase{"/out/beach.JPG", "", "/out/beach.JPG", "JPG", true, true},
+                    TargetCase{"/out/beach.jpg", "", "/out/beach.jpg", "JPG", true, true},
+                    TargetCase{"/out/beach.TIF", "", "/out/beach.TIF", "TIF", true, true},
+                    TargetCase{"/out/beach.PNG", "", "/out/beach.PNG", "PNG", true, true},
+                    TargetCase{"/out/beach.GIF", "", "/out/beach.GIF", "GIF", true, true},
+                    TargetCase{"/out/beach.BMP", "", "/out/beach.BMP", "BMP", true, true},
+                    TargetCase{"png:/out/beach.dat", "png:", "/out/beach.dat", "PNG", true, true},
+                    TargetCase{"/out/my.photos/beach", "", "/out/my.photos/beach", "", true, true},
+                    TargetCase{"/out/beach.xyz", "", "/out/beach.xyz", "XYZ", true, false},
+                    TargetCase{"/out/beach.NEF", "", "/out/beach.NEF", "NEF", true, false},
+                    TargetCase{"/out/beach.", "", "/out/beach.", "", true, true},
+                    TargetCase{"-", "", "-", "", false, true},
+                    TargetCase{"jpg:-", "jpg:", "-", "JPG", false, true},
+                    TargetCase{"null:", "null:", "", "NULL", false, true},
+                    TargetCase{"/out/a:b.jpg", "", "/out/a:b.jpg", "JPG", true, true}));
 
 }  // namespace
 }  // namespace quorvel::converter

@@ -70,9 +70,12 @@ TEST(PngExifOrder, RewritesAFileWithExifAfterTheData) {
         const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(png[at + i]); };
         const std::size_t size = 12 + (byte(0) << 24 | byte(1) << 16 | byte(2) << 8 | byte(3));
         const std::string chunk = png.substr(at, size);
-        if (chunk.substr(4, 4) == "eXIf") exif = chunk;
-        else if (chunk.substr(4, 4) == "IEND") others += exif + chunk;
-        else others += chunk;
+        if (chunk.substr(4, 4) == "eXIf")
+            exif = chunk;
+        else if (chunk.substr(4, 4) == "IEND")
+            others += exif + chunk;
+        else
+            others += chunk;
         at += size;
     }
     writeFile(path, others);

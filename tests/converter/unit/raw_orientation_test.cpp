@@ -28,16 +28,16 @@ TEST_P(RawOrientationCases, PlacesEverySourcePixel) {
                 << "row " << row << " column " << column;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    LibRawFlipCodes, RawOrientationCases,
-    testing::Values(FlipCase{0, {{0, 1, 2}, {3, 4, 5}}},
-                    FlipCase{1, {{2, 1, 0}, {5, 4, 3}}},          // mirrored
-                    FlipCase{2, {{3, 4, 5}, {0, 1, 2}}},          // upside down
-                    FlipCase{3, {{5, 4, 3}, {2, 1, 0}}},          // 180 degrees
-                    FlipCase{4, {{0, 3}, {1, 4}, {2, 5}}},        // transposed
-                    FlipCase{5, {{2, 5}, {1, 4}, {0, 3}}},        // 90 counter-clockwise
-                    FlipCase{6, {{3, 0}, {4, 1}, {5, 2}}},        // 90 clockwise
-                    FlipCase{7, {{5, 2}, {4, 1}, {3, 0}}}));      // transverse
+INSTANTIATE_TEST_SUITE_P(LibRawFlipCodes, RawOrientationCases,
+                         testing::Values(FlipCase{0, {{0, 1, 2}, {3, 4, 5}}},
+                                         FlipCase{1, {{2, 1, 0}, {5, 4, 3}}},    // mirrored
+                                         FlipCase{2, {{3, 4, 5}, {0, 1, 2}}},    // upside down
+                                         FlipCase{3, {{5, 4, 3}, {2, 1, 0}}},    // 180 degrees
+                                         FlipCase{4, {{0, 3}, {1, 4}, {2, 5}}},  // transposed
+                                         FlipCase{
+                                             5, {{2, 5}, {1, 4}, {0, 3}}},  // 90 counter-clockwise
+                                         FlipCase{6, {{3, 0}, {4, 1}, {5, 2}}},    // 90 clockwise
+                                         FlipCase{7, {{5, 2}, {4, 1}, {3, 0}}}));  // transverse
 
 // The transfer copies bands of source rows; the upright run a band names must hold exactly the
 // pixels of that band, for every orientation and band split.
@@ -53,9 +53,9 @@ TEST(RawOrientation, BandsCoverTheirOwnSourceRowsExactly) {
                 const int across = orientation.transposed() ? orientation.uprightHeight()
                                                             : orientation.uprightWidth();
                 for (int i = 0; i < across; ++i) {
-                    const std::size_t index =
-                        orientation.transposed() ? orientation.sourceIndex(i, start + along)
-                                                 : orientation.sourceIndex(start + along, i);
+                    const std::size_t index = orientation.transposed()
+                                                  ? orientation.sourceIndex(i, start + along)
+                                                  : orientation.sourceIndex(start + along, i);
                     EXPECT_GE(static_cast<int>(index / kWidth), first) << "flip " << flip;
                     EXPECT_LT(static_cast<int>(index / kWidth), first + count) << "flip " << flip;
                     seen.insert(index);

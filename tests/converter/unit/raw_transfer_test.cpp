@@ -56,8 +56,8 @@ TEST_P(RawTransfer, MatchesLibRawsOwnMemoryImage) {
     const RawOrientation orientation(sizes.width, sizes.height, sizes.flip);
     ImageInfo* info = AcquireImageInfo();
     ExceptionInfo* exception = AcquireExceptionInfo();
-    Image* image = newImage(info, orientation.uprightWidth(), orientation.uprightHeight(), 16,
-                            exception);
+    Image* image =
+        newImage(info, orientation.uprightWidth(), orientation.uprightHeight(), 16, exception);
     ASSERT_NE(image, nullptr);
     ASSERT_TRUE(transferProcessedPicture(*raw, image, exception));
     ASSERT_EQ(image->columns, expected->width);
@@ -66,7 +66,8 @@ TEST_P(RawTransfer, MatchesLibRawsOwnMemoryImage) {
     const auto* values = reinterpret_cast<const unsigned short*>(expected->data);
     std::size_t mismatches = 0;
     for (std::size_t y = 0; y < image->rows; ++y) {
-        const PixelPacket* p = GetVirtualPixels(image, 0, static_cast<ssize_t>(y), image->columns, 1, exception);
+        const PixelPacket* p =
+            GetVirtualPixels(image, 0, static_cast<ssize_t>(y), image->columns, 1, exception);
         ASSERT_NE(p, nullptr);
         for (std::size_t x = 0; x < image->columns; ++x, ++p) {
             const unsigned short* rgb = values + (y * image->columns + x) * expected->colors;
@@ -82,18 +83,18 @@ TEST_P(RawTransfer, MatchesLibRawsOwnMemoryImage) {
     DestroyImageInfo(info);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Orientations, RawTransfer,
-    testing::Values(TransferCase{"synthetic_nikon_d200.NEF", 0, false},
-                    TransferCase{"synthetic_nikon_d200.NEF", 3, false},
-                    TransferCase{"synthetic_nikon_d200.NEF", 5, false},
-                    TransferCase{"synthetic_nikon_d200.NEF", 6, false},
-                    TransferCase{"synthetic_nikon_d200.NEF", 1, true},
-                    TransferCase{"synthetic_nikon_d200.NEF", 6, true},
-                    TransferCase{"synthetic_nikon_d200.NEF", 7, true},
-                    TransferCase{"synthetic_lossy_256x168.dng", 0, false},
-                    TransferCase{"synthetic_lossy_256x168.dng", 6, false},
-                    TransferCase{"canon_eos_kiss_x4_colorchart.dng", 2, true}));
+INSTANTIATE_TEST_SUITE_P(Orientations, RawTransfer,
+                         testing::Values(TransferCase{"synthetic_nikon_d200.NEF", 0, false},
+                                         TransferCase{"synthetic_nikon_d200.NEF", 3, false},
+                                         TransferCase{"synthetic_nikon_d200.NEF", 5, false},
+                                         TransferCase{"synthetic_nikon_d200.NEF", 6, false},
+                                         TransferCase{"synthetic_nikon_d200.NEF", 1, true},
+                                         TransferCase{"synthetic_nikon_d200.NEF", 6, true},
+                                         TransferCase{"synthetic_nikon_d200.NEF", 7, true},
+                                         TransferCase{"synthetic_lossy_256x168.dng", 0, false},
+                                         TransferCase{"synthetic_lossy_256x168.dng", 6, false},
+                                         TransferCase{"canon_eos_kiss_x4_colorchart.dng", 2,
+                                                      true}));
 
 }  // namespace
 }  // namespace quorvel::converter

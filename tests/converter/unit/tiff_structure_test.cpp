@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 #include <magick/MagickCore.h>
 
+#include "exiftool.h"
 #include "metadata/exif_codec.h"
 #include "metadata/mapped_file.h"
 #include "metadata/tiff_exif_writer.h"
 #include "metadata/tiff_ifd.h"
 #include "metadata/tiff_probe.h"
-#include "exiftool.h"
 #include "picture_facts.h"
 #include "samples.h"
 #include "temp_folder.h"
@@ -54,12 +54,11 @@ TEST_P(TiffProbe, TellsDngAndRawCompression) {
     EXPECT_EQ(facts->rawCompression, GetParam().compression);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Samples, TiffProbe,
-    testing::Values(ProbeCase{"nikon_z9_unsupported_jxl.dng", true, 52546},
-                    ProbeCase{"canon_eos_kiss_x4_colorchart.dng", true, 1},
-                    ProbeCase{"synthetic_lossy_256x168.dng", true, 34892},
-                    ProbeCase{"synthetic_nikon_d200.NEF", false, 1}));
+INSTANTIATE_TEST_SUITE_P(Samples, TiffProbe,
+                         testing::Values(ProbeCase{"nikon_z9_unsupported_jxl.dng", true, 52546},
+                                         ProbeCase{"canon_eos_kiss_x4_colorchart.dng", true, 1},
+                                         ProbeCase{"synthetic_lossy_256x168.dng", true, 34892},
+                                         ProbeCase{"synthetic_nikon_d200.NEF", false, 1}));
 
 TEST(TiffProbe, NamesCompressionsInWords) {
     EXPECT_EQ(compressionName(52546), "JPEG XL");
@@ -109,8 +108,8 @@ TEST_P(TiffExifWriter, AddsExifThatTiffReadersFind) {
     ASSERT_TRUE(after);
     EXPECT_EQ(after->width, 40u);
     EXPECT_DOUBLE_EQ(after->mean, before->mean);
-    const auto tags = exifToolTags(path, {"Make", "Model", "DateTimeOriginal", "LensModel",
-                                          "GPSLatitude", "Orientation"});
+    const auto tags = exifToolTags(
+        path, {"Make", "Model", "DateTimeOriginal", "LensModel", "GPSLatitude", "Orientation"});
     if (!tags) GTEST_SKIP() << "exiftool is not available";
     const std::map<std::string, std::string> expected = {
         {"Make", "Canon"},
