@@ -1,5 +1,6 @@
 #include "converter_app.h"
 
+#include <unistd.h>
 #include <wand/MagickWand.h>
 
 #include <algorithm>
@@ -23,6 +24,12 @@ namespace quorvel::converter {
 namespace {
 
 std::string quoted(const std::string& path) { return "`" + path + "'"; }
+
+// ImageMagick would fail to open a write-protected output; replacing it by a rename would
+// not. Such a file is kept, as it would be.
+bool isWriteProtected(const std::string& path) {
+    return access(path.c_str(), F_OK) == 0 && access(path.c_str(), W_OK) != 0;
+}
 
 bool isInput(const std::vector<FileIdentity>& inputs, const std::string& path) {
     const auto identity = identityOf(path);
@@ -63,6 +70,10 @@ void convertToFile(CommandArgs& args, const OutputTarget& target,
     const std::string failure = "unable to write " + quoted(target.path) + ": ";
     if (isInput(inputs, target.path)) {
         report.error(ExitCode::OutputError, failure + "it is an input file, which is kept");
+        return;
+    }
+    if (isWriteProtected(target.path)) {
+        report.error(ExitCode::OutputError, failure + "the existing file is write-protected");
         return;
     }
     std::string problem;

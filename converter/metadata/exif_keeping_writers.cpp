@@ -30,14 +30,16 @@ struct WrappedWriter {
     EncodeImageHandler* original = nullptr;
 };
 
-std::array<WrappedWriter, 8> g_writers = {{{"TIFF", addToTiff},
-                                           {"TIF", addToTiff},
-                                           {"TIFF64", addToTiff},
-                                           {"PNG", moveInPng},
-                                           {"PNG24", moveInPng},
-                                           {"PNG32", moveInPng},
-                                           {"PNG48", moveInPng},
-                                           {"PNG64", moveInPng}}};
+std::array<WrappedWriter, 10> g_writers = {{{"TIFF", addToTiff},
+                                            {"TIF", addToTiff},
+                                            {"TIFF64", addToTiff},
+                                            {"PNG", moveInPng},
+                                            {"PNG8", moveInPng},
+                                            {"PNG24", moveInPng},
+                                            {"PNG32", moveInPng},
+                                            {"PNG48", moveInPng},
+                                            {"PNG64", moveInPng},
+                                            {"PNG00", moveInPng}}};
 
 const WrappedWriter* writerFor(const char* format) {
     for (const WrappedWriter& writer : g_writers)

@@ -51,6 +51,19 @@ TEST_F(ConversionTest, TheInputIsNeverOverwritten) {
     expectFolderHolds({"photo.JPG"});
 }
 
+// ImageMagick would fail to open it; a rename would replace it anyway. It is kept.
+TEST_F(ConversionTest, AWriteProtectedOutputIsKept) {
+    REQUIRE_SAMPLE("imagers_image1_128x85.hdr");
+    writeFile(folder / "kept.JPG", kOldPicture);
+    if (!makeFileUnwritable(folder / "kept.JPG")) GTEST_SKIP() << "cannot protect a file here";
+    const ConverterRun run = convert(sample("imagers_image1_128x85.hdr"), "kept.JPG", 50);
+    EXPECT_EQ(run.exitCode, static_cast<int>(ExitCode::OutputError)) << run.errors;
+    EXPECT_NE(run.errors.find("write-protected"), std::string::npos) << run.errors;
+    makeFileWritable(folder / "kept.JPG");
+    EXPECT_EQ(readFile(folder / "kept.JPG"), kOldPicture);
+    expectFolderHolds({"kept.JPG"});
+}
+
 TEST_F(ConversionTest, AnInterruptedConversionLeavesNothingPartial) {
     REQUIRE_SAMPLE("apple_iphone13_rotated.heic");
     writeFile(folder / "big.PNG", kOldPicture);

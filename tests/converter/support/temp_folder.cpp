@@ -14,8 +14,8 @@ namespace quorvel::converter::testing_support {
 namespace fs = std::filesystem;
 namespace {
 
-bool setImmutable(const fs::path& folder, bool on) {
-    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+bool setImmutable(const fs::path& path, bool on) {
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return false;
     int flags = 0;
     bool ok = ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
@@ -49,7 +49,7 @@ TempFolder::TempFolder() {
 TempFolder::~TempFolder() {
     std::error_code ignored;
     for (const auto& entry : fs::recursive_directory_iterator(m_path, ignored))
-        if (entry.is_directory(ignored)) makeWritable(entry.path());
+        entry.is_directory(ignored) ? makeWritable(entry.path()) : makeFileWritable(entry.path());
     makeWritable(m_path);
     fs::remove_all(m_path, ignored);
 }
@@ -75,6 +75,19 @@ void makeWritable(const fs::path& folder) {
     setImmutable(folder, false);
     std::error_code ignored;
     fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add, ignored);
+}
+
+bool makeFileUnwritable(const fs::path& file) {
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    if (access(file.c_str(), W_OK) != 0) return true;
+    setImmutable(file, true);
+    return access(file.c_str(), W_OK) != 0;
+}
+
+void makeFileWritable(const fs::path& file) {
+    setImmutable(file, false);
+    std::error_code ignored;
+    fs::permissions(file, fs::perms::owner_write, fs::perm_options::add, ignored);
 }
 
 std::string readFile(const fs::path& path) {

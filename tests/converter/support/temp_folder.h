@@ -30,6 +30,10 @@ private:
 bool makeUnwritable(const std::filesystem::path& folder);
 void makeWritable(const std::filesystem::path& folder);
 
+// The same for a file: false when the current user could still write it.
+bool makeFileUnwritable(const std::filesystem::path& file);
+void makeFileWritable(const std::filesystem::path& file);
+
 std::string readFile(const std::filesystem::path& path);
 void writeFile(const std::filesystem::path& path, const std::string& bytes);
 
