@@ -1,5 +1,7 @@
 #include "raw/libraw_session.h"
 
+#include <sys/stat.h>
+
 namespace quorvel::converter {
 namespace {
 
@@ -25,6 +27,13 @@ LibRawSession::LibRawSession() {
                              const int) { ++static_cast<LibRawSession*>(session)->m_dataErrors; },
                           this);
     set_memerror_handler([](void*, const char*, const char*) {}, nullptr);
+}
+
+bool LibRawSession::rawDataCutShort(const std::string& path) {
+    struct stat info {};
+    const auto& unpacker = get_internal_data_pointer()->unpacker_data;
+    if (unpacker.data_size == 0 || stat(path.c_str(), &info) != 0) return false;
+    return unpacker.data_offset + static_cast<INT64>(unpacker.data_size) > info.st_size;
 }
 
 void LibRawSession::prepareOutputCurve() {

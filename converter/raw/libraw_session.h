@@ -4,6 +4,8 @@
 // the sensor data once it has been processed.
 #include <libraw/libraw.h>
 
+#include <string>
+
 namespace quorvel::converter {
 
 class LibRawSession : public LibRaw {
@@ -12,6 +14,11 @@ public:
     // are only counted, and the decoder reports them in its own words.
     LibRawSession();
     bool dataErrorSeen() const { return m_dataErrors > 0; }
+
+    // Whether the raw data the file's own tags locate runs past the end of the file: some of
+    // LibRaw's decoders read such a file to its end without noticing and fill in garbage.
+    // Call after open_file().
+    bool rawDataCutShort(const std::string& path);
 
     // Fills imgdata.color.curve with the tone curve LibRaw's own memory and file writers
     // apply: white point from the histogram (auto brightness), then the output gamma.

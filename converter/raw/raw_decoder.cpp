@@ -12,6 +12,7 @@
 #include "raw/raw_failure.h"
 #include "raw/raw_orientation.h"
 #include "raw/raw_transfer.h"
+#include "raw/stderr_capture.h"
 
 namespace quorvel::converter {
 namespace {
@@ -60,15 +61,33 @@ Image* uprightImage(const ImageInfo* info, const LibRawSession& raw, ExceptionIn
     return newImage(info, orientation.uprightWidth(), orientation.uprightHeight(), 16, exception);
 }
 
+std::string firstLine(const std::string& text) {
+    const std::string line = text.substr(0, text.find('\n'));
+    return line.empty() ? line : " (" + line + ")";
+}
+
+// Unpacks and processes the raw; the reason it failed, or "" when the picture is ready in
+// LibRaw's buffer.
+std::string develop(LibRawSession& raw, const std::string& path) {
+    if (raw.rawDataCutShort(path)) return "the file is truncated: its raw data is incomplete";
+    StderrCapture libraryMessages;
+    if (const int error = raw.unpack(); error != LIBRAW_SUCCESS)
+        return describeRawFailure(RawStep::Unpack, error, path);
+    if (raw.error_count() > 0 || raw.dataErrorSeen())
+        return "the raw data is truncated or damaged" + firstLine(libraryMessages.finish());
+    raw.releaseSensorDataDuringProcessing();
+    const int error = raw.dcraw_process();
+    const std::string messages = libraryMessages.finish();
+    if (error != LIBRAW_SUCCESS) return describeRawFailure(RawStep::Process, error, path);
+    // A decoder library that complained (libjpeg for lossy DNG) met damaged data.
+    if (!messages.empty()) return "the raw data is truncated or damaged" + firstLine(messages);
+    return {};
+}
+
 Image* decode(LibRawSession& raw, const ImageInfo* info, const std::string& path,
               ExceptionInfo* exception) {
-    if (const int error = raw.unpack(); error != LIBRAW_SUCCESS)
-        return fail(exception, path, describeRawFailure(RawStep::Unpack, error, path));
-    if (raw.error_count() > 0 || raw.dataErrorSeen())
-        return fail(exception, path, "the raw data is truncated or damaged");
-    raw.releaseSensorDataDuringProcessing();
-    if (const int error = raw.dcraw_process(); error != LIBRAW_SUCCESS)
-        return fail(exception, path, describeRawFailure(RawStep::Process, error, path));
+    if (const std::string failure = develop(raw, path); !failure.empty())
+        return fail(exception, path, failure);
     raw.releaseSensorData();
     Image* image = uprightImage(info, raw, exception);
     if (image && !transferProcessedPicture(raw, image, exception)) image = DestroyImage(image);
