@@ -40,10 +40,6 @@ void ExifData::setIfAbsent(ExifDirectory directory, ExifEntry entry) {
     if (!find(directory, entry.tag)) set(directory, std::move(entry));
 }
 
-void ExifData::remove(ExifDirectory directory, std::uint16_t tag) {
-    std::erase_if(list(directory), [tag](const ExifEntry& e) { return e.tag == tag; });
-}
-
 const ExifEntry* ExifData::find(ExifDirectory directory, std::uint16_t tag) const {
     const auto& list = entries(directory);
     const auto it =

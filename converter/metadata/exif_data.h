@@ -59,7 +59,6 @@ public:
     // Replaces an entry of the same tag.
     void set(ExifDirectory directory, ExifEntry entry);
     void setIfAbsent(ExifDirectory directory, ExifEntry entry);
-    void remove(ExifDirectory directory, std::uint16_t tag);
     const ExifEntry* find(ExifDirectory directory, std::uint16_t tag) const;
     const std::vector<ExifEntry>& entries(ExifDirectory directory) const;
     bool empty() const;

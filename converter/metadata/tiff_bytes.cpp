@@ -73,12 +73,6 @@ void append32(std::vector<std::uint8_t>& out, std::uint32_t value, ByteOrder ord
     append16(out, order == ByteOrder::Little ? high : low, order);
 }
 
-void store32(std::span<std::uint8_t> bytes, std::size_t at, std::uint32_t value, ByteOrder order) {
-    std::vector<std::uint8_t> encoded;
-    append32(encoded, value, order);
-    std::copy(encoded.begin(), encoded.end(), bytes.begin() + static_cast<std::ptrdiff_t>(at));
-}
-
 void swapUnits(std::span<std::uint8_t> values, std::uint16_t type) {
     const std::size_t unit = swapUnit(type);
     if (unit < 2) return;

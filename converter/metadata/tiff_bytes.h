@@ -43,7 +43,6 @@ std::optional<std::uint32_t> read32(std::span<const std::uint8_t> bytes, std::si
 
 void append16(std::vector<std::uint8_t>& out, std::uint16_t value, ByteOrder order);
 void append32(std::vector<std::uint8_t>& out, std::uint32_t value, ByteOrder order);
-void store32(std::span<std::uint8_t> bytes, std::size_t at, std::uint32_t value, ByteOrder order);
 
 // Reverses the bytes of every unit of `type` in place (between little and big endian).
 void swapUnits(std::span<std::uint8_t> values, std::uint16_t type);
