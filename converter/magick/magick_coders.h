@@ -1,0 +1,15 @@
+#pragma once
+// Adds this converter's readers to ImageMagick's format list for one run: "LIBRAW" (camera
+// raw through LibRaw) and "LIBHEIF" (HEIF/HEIC through libheif), and makes its TIFF and PNG
+// writers keep the picture's EXIF where readers find it. Needs MagickCore started; `options`
+// must outlive the run.
+#include "raw/raw_decoder.h"
+
+namespace quorvel::converter {
+
+inline constexpr const char* kRawCoder = "LIBRAW";
+inline constexpr const char* kHeifCoder = "LIBHEIF";
+
+void registerCoders(const RawDecodeOptions& options);
+
+}  // namespace quorvel::converter
