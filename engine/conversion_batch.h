@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "batch_window.h"
+#include "convert_command.h"
 #include "converter_runner.h"
 #include "failure_summary.h"
 #include "platform/clock.h"
@@ -63,13 +64,18 @@ public:
     bool running() const { return m_running; }
 
 private:
+    enum class EntryResult { Ran, StartFailed, Stopped };
+
     void runOnce(BatchVariant variant);
-    bool convertEntry(int index, BatchVariant variant);
+    void defer(BatchVariant variant);
+    void runEntries(int count, BatchVariant variant);
+    EntryResult convertEntry(int index, BatchVariant variant);
+    ConvertCommandParts commandParts(const std::string& entry, BatchVariant variant);
     std::string baseNameFor(const std::string& entry, BatchVariant variant) const;
-    std::string uniqueBaseName(const std::string& baseName, const std::string& format);
+    void claimUniqueOutput(ConvertCommandParts& parts);
+    ConverterRun runConverter();
     void recordOutcome(const std::string& entry, const std::string& output,
                        const ConverterRun& run);
-    void listUnstarted(int from, int count, FailureKind kind);
     void finish(int count);
 
     BatchWindow& m_window;

@@ -10,7 +10,6 @@ namespace quorvel {
 enum class FailureKind {
     NotStarted,  // the converter could not be started for this entry
     NotReached,  // not started because the converter could not be started for an earlier one
-    Stopped,     // not started because the window was closing
     ExitStatus,  // the converter exited with a non-zero status
     NoOutput,    // the converter ended but left no output file
 };
