@@ -29,9 +29,7 @@ std::string progressCaption(int index, int liveCount) {
 
 }  // namespace
 
-std::string defaultOutputFolder() {
-    return platform::joinPath(platform::homeFolder(), "output");
-}
+std::string defaultOutputFolder() { return platform::joinPath(platform::homeFolder(), "output"); }
 
 ConversionBatch::ConversionBatch(BatchWindow& window, ConverterRunner& runner,
                                  std::string programFolder, platform::FileSystem& fileSystem,
@@ -110,8 +108,7 @@ ConversionBatch::EntryResult ConversionBatch::convertEntry(int index, BatchVaria
     return run.started ? EntryResult::Ran : EntryResult::StartFailed;
 }
 
-ConvertCommandParts ConversionBatch::commandParts(const std::string& entry,
-                                                  BatchVariant variant) {
+ConvertCommandParts ConversionBatch::commandParts(const std::string& entry, BatchVariant variant) {
     ConvertCommandParts parts;
     parts.programFolder = m_programFolder;
     parts.quality = m_window.quality();

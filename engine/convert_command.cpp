@@ -25,8 +25,8 @@ std::string escaped(const std::string& path) {
 }
 
 std::string converterPath(const ConvertCommandParts& parts) {
-    const std::string path = parts.programFolder + parts.separator + "data" + parts.separator +
-                             "convert.exe";
+    const std::string path =
+        parts.programFolder + parts.separator + "data" + parts.separator + "convert.exe";
     // Unquoted, a folder with a space would split the program name at the space.
     const bool hasBlank = parts.programFolder.find_first_of(" \t") != std::string::npos;
     return hasBlank ? '"' + path + '"' : path;

@@ -38,9 +38,9 @@ std::string describe(const EntryFailure& failure) {
 
 std::string composeFailureSummary(const std::vector<EntryFailure>& failures) {
     if (failures.empty()) return "";
-    std::string text = failures.size() == 1 ? "1 photo was not converted:\n"
-                                            : std::to_string(failures.size()) +
-                                                  " photos were not converted:\n";
+    std::string text = failures.size() == 1
+                           ? "1 photo was not converted:\n"
+                           : std::to_string(failures.size()) + " photos were not converted:\n";
     const std::size_t named = std::min(failures.size(), kNamedFailures);
     for (std::size_t i = 0; i < named; ++i) text += "\n" + describe(failures[i]);
     if (failures.size() > named)

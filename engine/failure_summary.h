@@ -15,10 +15,10 @@ enum class FailureKind {
 };
 
 struct EntryFailure {
-    std::string entry;                // the input path, as listed
+    std::string entry;  // the input path, as listed
     FailureKind kind = FailureKind::NoOutput;
-    std::optional<int> exitStatus;    // for ExitStatus
-    std::string converterMessage;     // the converter's whole output; its first line is shown
+    std::optional<int> exitStatus;  // for ExitStatus
+    std::string converterMessage;   // the converter's whole output; its first line is shown
 };
 
 // At most kNamedFailures entries are named, each with its reason, then "and N more".

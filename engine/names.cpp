@@ -48,8 +48,8 @@ std::string CleanOutputName(std::string_view path, const platform::CodePage& cod
 std::string fallbackName(const platform::LocalClock& clock) {
     const platform::LocalDateTime t = clock.now();
     char text[64];
-    std::snprintf(text, sizeof text, "%04d%02d%02d-%02d%02d%02d", t.year, t.month, t.day,
-                  t.hour, t.minute, t.second);
+    std::snprintf(text, sizeof text, "%04d%02d%02d-%02d%02d%02d", t.year, t.month, t.day, t.hour,
+                  t.minute, t.second);
     return text;
 }
 

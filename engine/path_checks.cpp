@@ -3,8 +3,7 @@
 namespace quorvel {
 namespace {
 
-platform::PathKind kindAfterPass(const std::string& path,
-                                 const platform::FileSystem& fileSystem,
+platform::PathKind kindAfterPass(const std::string& path, const platform::FileSystem& fileSystem,
                                  const platform::CodePage& codePage) {
     return fileSystem.kind(codePage.roundTrip(path));
 }

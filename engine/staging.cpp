@@ -27,8 +27,7 @@ std::string defaultStagingFolder() {
 }
 
 PhotoStaging::PhotoStaging(std::string stagingFolder, platform::FileSystem& fileSystem,
-                           const platform::CodePage& codePage,
-                           const platform::LocalClock& clock)
+                           const platform::CodePage& codePage, const platform::LocalClock& clock)
     : m_folder(std::move(stagingFolder)),
       m_fileSystem(fileSystem),
       m_codePage(codePage),
