@@ -1,7 +1,12 @@
 #include "dos_outputs.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include "platform/child_process.h"
+#include "platform/command_line.h"
 #include "platform/process_table.h"
+#include "platform/program_folder.h"
 #include "waitable_timer.h"
 
 namespace quorvel {
@@ -12,6 +17,27 @@ namespace {
 
 void raise(const std::function<void(const std::string&)>& event, const std::string& chunk) {
     if (event) event(chunk);
+}
+
+// The file name, without folder, of the program that a command line starts.
+std::string programFileName(const std::string& commandLine) {
+    const auto args = platform::splitWindowsCommandLine(commandLine);
+    if (args.empty()) return "";
+    const auto cut = args[0].find_last_of(std::string("/") + platform::pathSeparator());
+    return cut == std::string::npos ? args[0] : args[0].substr(cut + 1);
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    return std::ranges::equal(a, b, [](unsigned char x, unsigned char y) {
+        return std::tolower(x) == std::tolower(y);
+    });
+}
+
+// Our own child is a process of its program's name until it has ended. The process list can
+// lag behind: right after the start it may still show the child under our own name.
+bool ownChildWatched(platform::ChildProcess& child, const std::string& program) {
+    return !WatchedProcessName.empty() && equalsIgnoringCase(program, WatchedProcessName) &&
+           !child.reap();
 }
 
 }  // namespace
@@ -37,6 +63,7 @@ std::string DOSOutputs::ExecuteCommand(const std::string& CommandLine) {
     }
     m_lastRunStarted = true;
     m_outputs.clear();
+    const std::string program = programFileName(m_codePage.toAnsi(m_commandLine));
 
     clsWaitableTimer timer(m_pump);
     char buffer[kReadSize];
@@ -51,11 +78,11 @@ std::string DOSOutputs::ExecuteCommand(const std::string& CommandLine) {
             const std::string chunk = m_codePage.fromAnsi({buffer, got.value_or(0)});
             m_outputs += chunk;
             raise(ReceiveOutputs, chunk);
-        } else if (!IsProcessRunning(WatchedProcessName)) {
-            // The child may have written its last bytes and ended between the two questions:
-            // once no writer can be left, what the pipe holds now is all there is, so ask
-            // again rather than lose it.
-            running = child.bytesWaiting().value_or(0) > 0;
+        } else if (!ownChildWatched(child, program) && !IsProcessRunning(WatchedProcessName)) {
+            // A quick child may write its last words and end while the probe scans; the run
+            // is over only when, with no such process left, nothing is waiting either.
+            const auto late = child.bytesWaiting();
+            running = !late || *late > 0;
         }
         m_pump.pumpOnce();
         timer.Wait(kPassMilliseconds);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -44,14 +45,26 @@ std::string fullExecutableName(const std::string& dir) {
     return slash == std::string::npos ? argv0 : argv0.substr(slash + 1);
 }
 
+// The file name of the program the process runs, from its exe link; "" when unreadable.
+std::string linkedExecutableName(const std::string& dir) {
+    std::error_code error;
+    std::string target = std::filesystem::read_symlink(dir + "/exe", error).string();
+    if (error) return "";
+    constexpr std::string_view kDeleted = " (deleted)";  // the file was removed meanwhile
+    if (target.ends_with(kDeleted)) target.resize(target.size() - kDeleted.size());
+    return std::filesystem::path(target).filename().string();
+}
+
 bool processMatches(const std::string& dir, std::string_view exeName) {
     std::string name;
     char state = 0;
     // Zombies and dead tasks have ended; only their parent's bookkeeping is left.
     if (!readStat(dir, name, state) || state == 'Z' || state == 'X') return false;
     if (exeName.size() < kCommLength) return equalsIgnoringCase(name, exeName);
+    // The exe link first: the command line stays empty until exec has set up the new stack.
     return equalsIgnoringCase(name, exeName.substr(0, kCommLength)) &&
-           equalsIgnoringCase(fullExecutableName(dir), exeName);
+           (equalsIgnoringCase(linkedExecutableName(dir), exeName) ||
+            equalsIgnoringCase(fullExecutableName(dir), exeName));
 }
 
 }  // namespace
