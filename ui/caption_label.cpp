@@ -7,6 +7,7 @@ namespace quorvel {
 void CaptionLabel::setCaption(const QString& caption) {
     setText(caption);
     fitToCaption();
+    Q_EMIT captionChanged(caption);
 }
 
 void CaptionLabel::setFitsCaption(bool fits) {

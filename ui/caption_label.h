@@ -1,7 +1,8 @@
 #pragma once
 // A label whose caption may size it: with fitsCaption, every caption change (and every font
 // change through setFontSize) makes the label as wide and tall as its text, keeping its
-// top-left corner. A release of the left button over it is a click.
+// top-left corner. A release of the left button over it is a click. Captions are set through
+// setCaption, which tells of every change.
 #include <QLabel>
 
 namespace quorvel {
@@ -20,6 +21,7 @@ public:
 
 Q_SIGNALS:
     void clicked();
+    void captionChanged(const QString& caption);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
