@@ -9,7 +9,9 @@ using namespace Qt::StringLiterals;
 namespace quorvel {
 namespace {
 
-bool isLink(ControlLook look) { return look == ControlLook::Link || look == ControlLook::RightLink; }
+bool isLink(ControlLook look) {
+    return look == ControlLook::Link || look == ControlLook::RightLink;
+}
 
 void paintCaptionsWhite(QWidget& widget) {
     QPalette palette = widget.palette();

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPushButton>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
@@ -16,6 +17,7 @@
 #include "drop_area_pictures.h"
 #include "form1_batch_window.h"
 #include "form1_layout.h"
+#include "option_handlers.h"
 #include "photo_intake.h"
 #include "unicode_dialogs.h"
 
@@ -67,11 +69,28 @@ void Form1::Form_Load() {
     m_intake = std::make_unique<PhotoIntake>(PhotoIntake::Parts{
         *this, *m_controls.Label1, *m_controls.timerRun, *m_batchWindow, *m_batch, *m_staging,
         *m_pictures});
+    m_options = std::make_unique<OptionHandlers>(OptionHandlers::Parts{
+        *this, m_controls, *m_batch, *m_services.folders, *m_services.opener});
+    connectOptionClicks();
     restoreOptions();
     if (m_controls.Label5->caption() == u"YES"_s) m_controls.txtResize->setEnabled(true);
     m_layout->runDpiPass(m_density);
     sizeWindow();
     centreOnScreen();
+}
+
+void Form1::connectOptionClicks() {
+    OptionHandlers* options = m_options.get();
+    connect(m_controls.lblFormat, &CaptionLabel::clicked, this,
+            [options] { options->lblFormat_Click(); });
+    connect(m_controls.Label5, &CaptionLabel::clicked, this,
+            [options] { options->Label5_Click(); });
+    connect(m_controls.lblPath, &CaptionLabel::clicked, this,
+            [options] { options->lblPath_Click(); });
+    connect(m_controls.Label3, &CaptionLabel::clicked, this,
+            [options] { options->Label3_Click(); });
+    connect(m_controls.Command1, &QPushButton::clicked, this,
+            [options] { options->Command1_Click(); });
 }
 
 OptionControls Form1::optionControls() const {

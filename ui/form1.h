@@ -1,6 +1,7 @@
 #pragma once
 // Form1: the program's only window. Its picture is the drop area (PhotoIntake), a strip along
-// the bottom holds the option controls, and hidden controls hold the batch's data. The parts
+// the bottom holds the option controls (OptionHandlers), and hidden controls hold the batch's
+// data. The parts
 // live in their own files; this class creates them in Form_Load and routes the window's events
 // to them.
 #include <QWidget>
@@ -20,6 +21,7 @@ class DOSOutputsRunner;
 class DropAreaPictures;
 class Form1BatchWindow;
 class Form1Layout;
+class OptionHandlers;
 class PhotoIntake;
 class PhotoStaging;
 
@@ -35,6 +37,7 @@ public:
     const DropAreaPictures& pictures() const { return *m_pictures; }
     const Form1Layout& layoutTwips() const { return *m_layout; }
     PhotoIntake& intake() { return *m_intake; }
+    OptionHandlers& options() { return *m_options; }
     ScreenDensity density() const { return m_density; }
     // The outer size that start-up step 8 gave the window.
     TwipsSize outerSize() const { return m_outerSize; }
@@ -57,6 +60,7 @@ protected:
 
 private:
     void createParts();
+    void connectOptionClicks();
     void Form_Load();
     void Form_Unload(short& Cancel);
     void Form_Click();
@@ -79,6 +83,7 @@ private:
     std::unique_ptr<ConversionBatch> m_batch;
     std::unique_ptr<PhotoStaging> m_staging;
     std::unique_ptr<PhotoIntake> m_intake;
+    std::unique_ptr<OptionHandlers> m_options;
     TwipsSize m_outerSize;
     bool m_clickStarted = false;
     bool m_unloading = false;

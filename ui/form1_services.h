@@ -5,6 +5,7 @@
 #include <string>
 
 #include "dialog_backend.h"
+#include "folder_chooser.h"
 #include "platform/event_pump.h"
 #include "platform/program_folder.h"
 #include "platform/user_messages.h"
@@ -23,6 +24,7 @@ struct Form1Services {
     platform::UserMessages* messages = &qtUserMessages();
     ShellOpener* opener = &desktopShellOpener();
     DialogBackend* dialogs = &qtDialogBackend();
+    FolderChooser* folders = &qtFolderChooser();
     OptionSettings* settings = nullptr;  // none: nothing is kept between runs
     std::string programFolder = platform::programFolder();
     std::string stagingFolder = defaultStagingFolder();

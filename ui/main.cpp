@@ -4,6 +4,7 @@
 
 #include "control_looks.h"
 #include "form1.h"
+#include "settings_file.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -11,7 +12,9 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(quorvel::applicationIcon());
     // The program ends when Form1 says so: after its close, once a running conversion is done.
     QApplication::setQuitOnLastWindowClosed(false);
-    quorvel::Form1 form;
+    quorvel::Form1Services services;
+    services.settings = &quorvel::programSettingsFile();
+    quorvel::Form1 form(services);
     QObject::connect(&form, &quorvel::Form1::unloaded, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     form.show();

@@ -35,6 +35,15 @@ void ScriptedDialogs::pick(const QStringList& files, std::int32_t returnedFlags)
 
 void ScriptedDialogs::cancel() { answers.push_back({}); }
 
+std::optional<QString> ScriptedFolders::chooseFolder(QWidget* owner, const QString& title) {
+    titles << title;
+    owners.push_back(owner);
+    if (answers.empty()) return std::nullopt;
+    const std::optional<QString> answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
 void RecordingSettings::restoreOptions(const OptionControls& controls) {
     if (!toRestore) return;
     controls.lblFormat.setCaption(toRestore->value(0));
@@ -54,6 +63,7 @@ Form1Services FakeWorld::services(const std::string& programFolder,
     services.messages = &messages;
     services.opener = &opener;
     services.dialogs = &dialogs;
+    services.folders = &folders;
     services.settings = &settings;
     services.programFolder = programFolder;
     services.density = density;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "dialog_backend.h"
+#include "folder_chooser.h"
 #include "form1.h"
 #include "option_settings.h"
 #include "platform/user_messages.h"
@@ -52,6 +53,16 @@ private:
     FileDialogAnswer next(const FileDialogRequest& request);
 };
 
+// Answers each chooser with the next scripted folder (nullopt: a cancel; a cancel when none is
+// left) and keeps every title it was shown with.
+class ScriptedFolders : public FolderChooser {
+public:
+    std::optional<QString> chooseFolder(QWidget* owner, const QString& title) override;
+    std::deque<std::optional<QString>> answers;
+    QStringList titles;
+    std::vector<QWidget*> owners;
+};
+
 // Restores the values it holds (a value of nullopt is left alone) and keeps what is saved.
 class RecordingSettings : public OptionSettings {
 public:
@@ -67,6 +78,7 @@ struct FakeWorld {
     RecordingOpener opener;
     RecordingMessages messages;
     ScriptedDialogs dialogs;
+    ScriptedFolders folders;
     RecordingSettings settings;
 
     Form1Services services(const std::string& programFolder = "/nonexistent/program",
