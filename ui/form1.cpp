@@ -3,8 +3,8 @@
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QPushButton>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <exception>
