@@ -1,0 +1,73 @@
+#include "ui_fakes.h"
+
+#include <QLineEdit>
+
+#include "caption_label.h"
+
+namespace quorvel::test {
+
+FileDialogAnswer ScriptedDialogs::next(const FileDialogRequest& request) {
+    requests.push_back(request);
+    if (answers.empty()) return {};
+    FileDialogAnswer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+FileDialogAnswer ScriptedDialogs::showOpen(const FileDialogRequest& request) {
+    return next(request);
+}
+
+FileDialogAnswer ScriptedDialogs::showSave(const FileDialogRequest& request) {
+    return next(request);
+}
+
+std::optional<ColorRef> ScriptedDialogs::showColor(QWidget*, ColorRef initial,
+                                                   CustomColors& customColors) {
+    lastInitialColor = initial;
+    if (colorAnswer) customColors = colorsToSet;
+    return colorAnswer;
+}
+
+void ScriptedDialogs::pick(const QStringList& files, std::int32_t returnedFlags) {
+    answers.push_back({true, files, returnedFlags});
+}
+
+void ScriptedDialogs::cancel() { answers.push_back({}); }
+
+std::optional<QString> ScriptedFolders::chooseFolder(QWidget* owner, const QString& title) {
+    titles << title;
+    owners.push_back(owner);
+    if (answers.empty()) return std::nullopt;
+    const std::optional<QString> answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+void RecordingSettings::restoreOptions(const OptionControls& controls) {
+    if (!toRestore) return;
+    controls.lblFormat.setCaption(toRestore->value(0));
+    controls.Text1.setText(toRestore->value(1));
+    controls.Label5.setCaption(toRestore->value(2));
+    controls.txtResize.setText(toRestore->value(3));
+}
+
+void RecordingSettings::saveOptions(const OptionControls& controls) {
+    saved.push_back({controls.lblFormat.caption(), controls.Text1.text(),
+                     controls.Label5.caption(), controls.txtResize.text()});
+}
+
+Form1Services FakeWorld::services(const std::string& programFolder,
+                                  std::optional<ScreenDensity> density) {
+    Form1Services services;
+    services.messages = &messages;
+    services.opener = &opener;
+    services.dialogs = &dialogs;
+    services.folders = &folders;
+    services.settings = &settings;
+    services.programFolder = programFolder;
+    services.density = density;
+    return services;
+}
+
+}  // namespace quorvel::test

@@ -1,0 +1,88 @@
+#pragma once
+// Stand-ins for the window's outside world: a recording shell, message box and settings
+// store, a scripted dialog backend, and the window built with them.
+#include <QStringList>
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "dialog_backend.h"
+#include "folder_chooser.h"
+#include "form1.h"
+#include "option_settings.h"
+#include "platform/user_messages.h"
+#include "shell_opener.h"
+
+namespace quorvel::test {
+
+class RecordingOpener : public ShellOpener {
+public:
+    void openFolder(const std::string& folder) override { folders.push_back(folder); }
+    void openAddress(const QString& address) override { addresses << address; }
+    std::vector<std::string> folders;
+    QStringList addresses;
+};
+
+class RecordingMessages : public platform::UserMessages {
+public:
+    void showCritical(const std::string& text) override { texts.push_back(text); }
+    std::vector<std::string> texts;
+};
+
+// Answers each dialog with the next scripted answer (a cancel when none is left) and keeps
+// every request it was shown.
+class ScriptedDialogs : public DialogBackend {
+public:
+    FileDialogAnswer showOpen(const FileDialogRequest& request) override;
+    FileDialogAnswer showSave(const FileDialogRequest& request) override;
+    std::optional<ColorRef> showColor(QWidget* owner, ColorRef initial,
+                                      CustomColors& customColors) override;
+    ColorRef systemColor(int index) const override { return 0x010000u * index + 0x42; }
+
+    void pick(const QStringList& files, std::int32_t returnedFlags = 0);
+    void cancel();
+
+    std::deque<FileDialogAnswer> answers;
+    std::vector<FileDialogRequest> requests;
+    std::optional<ColorRef> colorAnswer;
+    CustomColors colorsToSet{};
+    ColorRef lastInitialColor = 0;
+
+private:
+    FileDialogAnswer next(const FileDialogRequest& request);
+};
+
+// Answers each chooser with the next scripted folder (nullopt: a cancel; a cancel when none is
+// left) and keeps every title it was shown with.
+class ScriptedFolders : public FolderChooser {
+public:
+    std::optional<QString> chooseFolder(QWidget* owner, const QString& title) override;
+    std::deque<std::optional<QString>> answers;
+    QStringList titles;
+    std::vector<QWidget*> owners;
+};
+
+// Restores the values it holds (a value of nullopt is left alone) and keeps what is saved.
+class RecordingSettings : public OptionSettings {
+public:
+    void restoreOptions(const OptionControls& controls) override;
+    void saveOptions(const OptionControls& controls) override;
+    std::optional<QStringList> toRestore;
+    std::vector<QStringList> saved;
+};
+
+// A window whose outside world is recorded: no real dialog, message box, browser or file
+// manager ever shows.
+struct FakeWorld {
+    RecordingOpener opener;
+    RecordingMessages messages;
+    ScriptedDialogs dialogs;
+    ScriptedFolders folders;
+    RecordingSettings settings;
+
+    Form1Services services(const std::string& programFolder = "/nonexistent/program",
+                           std::optional<ScreenDensity> density = ScreenDensity{});
+};
+
+}  // namespace quorvel::test

@@ -1,0 +1,38 @@
+// Draws the pictures of assets/ into the folder given as the only argument.
+#include <QDir>
+#include <QImage>
+#include <QString>
+#include <cstdio>
+
+#include "app_icon.h"
+#include "drop_area.h"
+#include "geometry.h"
+#include "hand_pointer.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool save(const QImage& image, const QDir& folder, const QString& name) {
+    const QString path = folder.filePath(name);
+    if (image.save(path, "PNG")) return true;
+    std::fprintf(stderr, "asset_generator: cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: asset_generator <assets folder>\n");
+        return 2;
+    }
+    using namespace quorvel::assets;
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    bool ok = save(normalDropArea(), folder, u"drop_area_normal.png"_s);
+    ok = save(highlightedDropArea(), folder, u"drop_area_highlighted.png"_s) && ok;
+    ok = save(handPointer(), folder, u"hand_pointer.png"_s) && ok;
+    for (int size : kIconSizes)
+        ok = save(appIcon(size), folder, u"icon_%1.png"_s.arg(size)) && ok;
+    return ok ? 0 : 1;
+}

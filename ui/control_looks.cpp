@@ -1,0 +1,84 @@
+#include "control_looks.h"
+
+#include <QFontDatabase>
+#include <QLabel>
+#include <QPalette>
+
+using namespace Qt::StringLiterals;
+
+namespace quorvel {
+namespace {
+
+bool isLink(ControlLook look) {
+    return look == ControlLook::Link || look == ControlLook::RightLink;
+}
+
+void paintCaptionsWhite(QWidget& widget) {
+    QPalette palette = widget.palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        palette.setColor(group, QPalette::WindowText, kCaptionColor);
+    widget.setPalette(palette);
+}
+
+void paintTextBox(QWidget& widget) {
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Base, Qt::black);
+    palette.setColor(QPalette::Text, Qt::white);
+    palette.setColor(QPalette::Disabled, QPalette::Base, Qt::black);
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(160, 160, 160));
+    widget.setPalette(palette);
+}
+
+void alignLabel(QWidget& widget, Qt::Alignment alignment) {
+    if (auto* label = qobject_cast<QLabel*>(&widget)) label->setAlignment(alignment);
+}
+
+}  // namespace
+
+QString windowFontFamily() {
+    const QStringList families = QFontDatabase::families();
+    for (const QString& family : {u"Verdana"_s, u"DejaVu Sans"_s})
+        if (families.contains(family)) return family;
+    return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+}
+
+QFont fontFor(ControlLook look, double pointSize) {
+    QFont font(windowFontFamily());
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    font.setBold(look == ControlLook::Prompt);
+    font.setUnderline(isLink(look));
+    return font;
+}
+
+void applyLook(QWidget& widget, ControlLook look) {
+    if (look == ControlLook::Hidden) return widget.setVisible(false);
+    if (look == ControlLook::TextBox) return paintTextBox(widget);
+    paintCaptionsWhite(widget);
+    if (look == ControlLook::Prompt)
+        alignLabel(widget, Qt::AlignHCenter | Qt::AlignTop);
+    else if (look == ControlLook::RightLink)
+        alignLabel(widget, Qt::AlignRight | Qt::AlignTop);
+    else
+        alignLabel(widget, Qt::AlignLeft | Qt::AlignTop);
+    if (isLink(look)) widget.setCursor(handPointer());
+}
+
+QCursor handPointer() {
+    return QCursor(QPixmap(u":/assets/hand_pointer.png"_s), 6, 0);
+}
+
+QIcon applicationIcon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256, 512})
+        icon.addFile(u":/assets/icon_%1.png"_s.arg(size), QSize(size, size));
+    return icon;
+}
+
+QPixmap normalDropAreaPicture() { return QPixmap(u":/assets/drop_area_normal.png"_s); }
+
+QPixmap highlightedDropAreaPicture() {
+    return QPixmap(u":/assets/drop_area_highlighted.png"_s);
+}
+
+}  // namespace quorvel

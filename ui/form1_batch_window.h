@@ -1,0 +1,55 @@
+#pragma once
+// The conversion batch's view of Form1: each call reads or writes the real control, at the
+// moment the batch asks.
+#include "batch_window.h"
+#include "form1_controls.h"
+
+namespace quorvel {
+
+class DropAreaPictures;
+class ShellOpener;
+namespace platform {
+class EventPump;
+class UserMessages;
+}  // namespace platform
+
+class Form1BatchWindow : public BatchWindow {
+public:
+    Form1BatchWindow(const Form1Controls& controls, DropAreaPictures& pictures,
+                     platform::EventPump& pump, ShellOpener& opener,
+                     platform::UserMessages& messages)
+        : m_controls(controls),
+          m_pictures(pictures),
+          m_pump(pump),
+          m_opener(opener),
+          m_messages(messages) {}
+
+    int entryCount() const override;
+    std::string entry(int index) const override;
+    void appendEntry(const std::string& path) override;
+    void removeFirstEntries(int count) override;
+
+    std::string quality() const override;
+    std::string format() const override;
+    std::string resizeSwitch() const override;
+    std::string resizeWidth() const override;
+
+    std::string prompt() const override;
+    void setPrompt(const std::string& caption) override;
+    void showPrompt() override;
+
+    void showNormalPicture() override;
+    void disarmRunTimer() override;
+    void yieldOnce() override;
+    void openFolder(const std::string& folder) override;
+    void showFailureSummary(const std::string& text) override;
+
+private:
+    const Form1Controls& m_controls;
+    DropAreaPictures& m_pictures;
+    platform::EventPump& m_pump;
+    ShellOpener& m_opener;
+    platform::UserMessages& m_messages;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,22 @@
+// Quorvel: drop photos on the window, or click it and pick one, and find them converted in the
+// output folder. Takes no arguments.
+#include <QApplication>
+
+#include "control_looks.h"
+#include "form1.h"
+#include "settings_file.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quorvel"));
+    QApplication::setWindowIcon(quorvel::applicationIcon());
+    // The program ends when Form1 says so: after its close, once a running conversion is done.
+    QApplication::setQuitOnLastWindowClosed(false);
+    quorvel::Form1Services services;
+    services.settings = &quorvel::programSettingsFile();
+    quorvel::Form1 form(services);
+    QObject::connect(&form, &quorvel::Form1::unloaded, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
+    form.show();
+    return QApplication::exec();
+}

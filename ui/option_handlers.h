@@ -1,0 +1,39 @@
+#pragma once
+// The clicks of the option strip: the format cycle, the resize switch, the output folder
+// chooser, and the maker's link. Each click changes its option at once; a running batch reads
+// the options again for its next file.
+#include <QString>
+
+class QWidget;
+
+namespace quorvel {
+
+class ConversionBatch;
+class FolderChooser;
+class ShellOpener;
+struct Form1Controls;
+
+class OptionHandlers {
+public:
+    struct Parts {
+        QWidget& owner;  // the window: owner of the chooser
+        const Form1Controls& controls;
+        ConversionBatch& batch;  // holds OutputFolder
+        FolderChooser& folders;
+        ShellOpener& opener;
+    };
+    explicit OptionHandlers(const Parts& parts) : m(parts) {}
+
+    void lblFormat_Click();
+    void Label5_Click();
+    void Command1_Click();
+    void lblPath_Click() { Command1_Click(); }
+    void Label3_Click();
+
+private:
+    void setOutputFolder(const QString& folder);
+
+    Parts m;
+};
+
+}  // namespace quorvel

@@ -1,0 +1,76 @@
+#include "photo_intake.h"
+
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
+#include <QWidget>
+#include <exception>
+
+#include "conversion_batch.h"
+#include "drop_area_pictures.h"
+#include "hover_rectangle.h"
+#include "staging.h"
+#include "unicode_dialogs.h"
+
+using namespace Qt::StringLiterals;
+
+namespace quorvel {
+
+const QString kPhotoFilter =
+    u"All Files(*.*)|*.*"
+    u"|NEF - Nikon Digital SLR Camera Raw Image(*.NEF)|*.nef"
+    u"|HEIC - High Efficiency Image Container(*.heic)|*.heic"
+    u"|HEIF - High Efficiency Image File(*.heif)|*.heif"
+    u"|NRW - Nikon Digital SLR Camera Raw Image(*.nrw)|*.nrw"
+    u"|ORF - Olympus Digital Camera Raw Image(*.orf)|*.orf"
+    u"|RW2 - Panasonic Lumix Raw Image(*.RW2)|*.rw2"
+    u"|RAF - Fuji Camera Raw File(*.raf)|*.raf"
+    u"|HDR - High Dynamic Range(*.hdr)|*.hdr"
+    u"|CR2 - Canon Raw Version 2 Image(*.cr2)|*.cr2"
+    u"|DNG - Digital Negative Image(*.dng)|*.dng"_s;
+
+bool PhotoIntake::converting() const { return m.window.prompt().starts_with("Conv"); }
+
+void PhotoIntake::Form_Click() {
+    if (converting()) return;
+    if (!pickPhoto()) return;
+    if (UnicodeDialogs->FileName.isEmpty()) return m.pictures.showNormal();
+    m.staging.stage(UnicodeDialogs->FileName.toStdString(), m.window);
+    m.batch.RunBatch(BatchVariant::Click);
+}
+
+// True when the user confirmed a photo. A dialog that could not be shown counts as cancelled.
+bool PhotoIntake::pickPhoto() {
+    if (!UnicodeDialogs) return false;
+    UnicodeDialogs->FileName.clear();
+    UnicodeDialogs->Filter = kPhotoFilter;
+    try {
+        return UnicodeDialogs->ShowOpen(&m.owner);
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+Qt::DropAction PhotoIntake::Form_OLEDragDrop(const QMimeData* data) {
+    m.pictures.showNormal();
+    // Only local files make a file list; anything else dropped adds nothing.
+    if (data && data->hasUrls())
+        for (const QUrl& url : data->urls())
+            if (url.isLocalFile()) m.window.appendEntry(url.toLocalFile().toStdString());
+    m.batch.PrepareBatch();
+    m.timerRun.start();
+    return Qt::CopyAction;
+}
+
+void PhotoIntake::Form_OLEDragOver() { m.Label1.setVisible(false); }
+
+void PhotoIntake::Form_MouseMove(float X, float Y) {
+    if (converting()) return;
+    if (insideHoverRectangle(X, Y)) {
+        if (m.pictures.showsNormal()) m.pictures.showHighlighted();
+    } else if (m.pictures.showsHighlighted()) {
+        m.pictures.showNormal();
+    }
+}
+
+}  // namespace quorvel

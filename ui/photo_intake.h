@@ -1,0 +1,49 @@
+#pragma once
+// The drop area's intake of photos: a click picks one photo in the open dialog and converts it
+// at once; a drop lists the dropped files and arms timerRun, whose tick converts them. Two cues
+// go with it: the drop area lights up under the pointer, and the prompt hides while something
+// is dragged over the window. Clicks and hovering are refused while a batch converts.
+#include <QString>
+
+class QMimeData;
+class QTimer;
+class QWidget;
+
+namespace quorvel {
+
+class BatchWindow;
+class ConversionBatch;
+class DropAreaPictures;
+class PhotoStaging;
+
+// The open dialog's filter: all files first, then the photo types the converter reads.
+extern const QString kPhotoFilter;
+
+class PhotoIntake {
+public:
+    struct Parts {
+        QWidget& owner;  // the window: owner of the dialog, Label1's parent
+        QWidget& Label1;
+        QTimer& timerRun;
+        BatchWindow& window;
+        ConversionBatch& batch;
+        PhotoStaging& staging;
+        DropAreaPictures& pictures;
+    };
+    explicit PhotoIntake(const Parts& parts) : m(parts) {}
+
+    void Form_Click();
+    // Returns the drop effect: copy.
+    Qt::DropAction Form_OLEDragDrop(const QMimeData* data);
+    void Form_OLEDragOver();
+    // X and Y in twips, in the window's client coordinates.
+    void Form_MouseMove(float X, float Y);
+
+private:
+    bool converting() const;
+    bool pickPhoto();
+
+    Parts m;
+};
+
+}  // namespace quorvel

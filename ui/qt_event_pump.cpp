@@ -1,0 +1,33 @@
+#include "qt_event_pump.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+
+namespace quorvel {
+
+void QtEventPump::pumpOnce() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+bool QtEventPump::sleepUntil(Clock::time_point deadline) {
+    const auto remaining =
+        std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
+    if (remaining.count() > 0) {
+        QEventLoop loop;
+        QTimer due;
+        due.setTimerType(Qt::PreciseTimer);
+        due.setSingleShot(true);
+        QObject::connect(&due, &QTimer::timeout, &loop, &QEventLoop::quit);
+        due.start(remaining);
+        loop.exec();
+    } else {
+        pumpOnce();
+    }
+    return Clock::now() >= deadline;
+}
+
+QtEventPump& qtEventPump() {
+    static QtEventPump pump;
+    return pump;
+}
+
+}  // namespace quorvel
