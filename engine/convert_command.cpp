@@ -1,27 +1,12 @@
 #include "convert_command.h"
 
+#include "platform/command_line.h"
+
 namespace quorvel {
 namespace {
 
 bool needsEscaping(const std::string& path) {
     return path.find('"') != std::string::npos || path.ends_with('\\');
-}
-
-// The C runtime's rules: backslashes before a quote are doubled and the quote gets one more;
-// backslashes before the closing quote are doubled; all other backslashes stay single.
-std::string escaped(const std::string& path) {
-    std::string out;
-    std::size_t slashes = 0;
-    for (char c : path) {
-        if (c == '\\') {
-            ++slashes;
-            continue;
-        }
-        out.append(c == '"' ? slashes * 2 + 1 : slashes, '\\');
-        slashes = 0;
-        out += c;
-    }
-    return out.append(slashes * 2, '\\');
 }
 
 std::string converterPath(const ConvertCommandParts& parts) {
@@ -35,7 +20,7 @@ std::string converterPath(const ConvertCommandParts& parts) {
 }  // namespace
 
 std::string quotedPath(const std::string& path) {
-    return '"' + (needsEscaping(path) ? escaped(path) : path) + '"';
+    return '"' + (needsEscaping(path) ? platform::escapeInsideQuotes(path) : path) + '"';
 }
 
 std::string outputPath(const ConvertCommandParts& parts) {

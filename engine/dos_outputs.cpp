@@ -27,17 +27,11 @@ std::string programFileName(const std::string& commandLine) {
     return cut == std::string::npos ? args[0] : args[0].substr(cut + 1);
 }
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](unsigned char x, unsigned char y) {
-        return std::tolower(x) == std::tolower(y);
-    });
-}
-
 // Our own child is a process of its program's name until it has ended. The process list can
 // lag behind: right after the start it may still show the child under our own name.
 bool ownChildWatched(platform::ChildProcess& child, const std::string& program) {
-    return !WatchedProcessName.empty() && equalsIgnoringCase(program, WatchedProcessName) &&
-           !child.reap();
+    return !WatchedProcessName.empty() &&
+           platform::sameExecutableName(program, WatchedProcessName) && !child.reap();
 }
 
 }  // namespace

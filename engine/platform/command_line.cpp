@@ -67,10 +67,8 @@ std::vector<std::string> splitWindowsCommandLine(std::string_view line) {
     return args;
 }
 
-std::string quoteWindowsArgument(std::string_view argument) {
-    if (!argument.empty() && argument.find_first_of(" \t\"") == std::string_view::npos)
-        return std::string(argument);
-    std::string quoted = "\"";
+std::string escapeInsideQuotes(std::string_view argument) {
+    std::string escaped;
     std::size_t slashes = 0;
     for (char c : argument) {
         if (c == '\\') {
@@ -78,12 +76,17 @@ std::string quoteWindowsArgument(std::string_view argument) {
             continue;
         }
         // Backslashes that precede a quote must be doubled, and the quote escaped.
-        quoted.append(c == '"' ? slashes * 2 + 1 : slashes, '\\');
+        escaped.append(c == '"' ? slashes * 2 + 1 : slashes, '\\');
         slashes = 0;
-        quoted += c;
+        escaped += c;
     }
-    quoted.append(slashes * 2, '\\');  // they precede the closing quote
-    return quoted + '"';
+    return escaped.append(slashes * 2, '\\');  // they precede the closing quote
+}
+
+std::string quoteWindowsArgument(std::string_view argument) {
+    if (!argument.empty() && argument.find_first_of(" \t\"") == std::string_view::npos)
+        return std::string(argument);
+    return '"' + escapeInsideQuotes(argument) + '"';
 }
 
 }  // namespace quorvel::platform

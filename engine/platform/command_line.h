@@ -13,6 +13,10 @@ namespace quorvel::platform {
 // spaces and tabs outside quotes separate arguments; other backslashes are literal.
 std::vector<std::string> splitWindowsCommandLine(std::string_view commandLine);
 
+// The text that, between a pair of double quotes, splitWindowsCommandLine reads back as
+// `argument`: backslashes before a quote or the closing quote doubled, quotes escaped.
+std::string escapeInsideQuotes(std::string_view argument);
+
 // The inverse for one argument: quotes it when needed so that splitWindowsCommandLine gives
 // it back unchanged (not for the program name).
 std::string quoteWindowsArgument(std::string_view argument);

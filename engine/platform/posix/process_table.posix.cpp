@@ -15,11 +15,6 @@ namespace {
 // Linux keeps only the first 15 bytes of an executable's name as the process name (comm).
 constexpr std::size_t kCommLength = 15;
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(
-        a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
-}
-
 std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -60,11 +55,11 @@ bool processMatches(const std::string& dir, std::string_view exeName) {
     char state = 0;
     // Zombies and dead tasks have ended; only their parent's bookkeeping is left.
     if (!readStat(dir, name, state) || state == 'Z' || state == 'X') return false;
-    if (exeName.size() < kCommLength) return equalsIgnoringCase(name, exeName);
+    if (exeName.size() < kCommLength) return sameExecutableName(name, exeName);
     // The exe link first: the command line stays empty until exec has set up the new stack.
-    return equalsIgnoringCase(name, exeName.substr(0, kCommLength)) &&
-           (equalsIgnoringCase(linkedExecutableName(dir), exeName) ||
-            equalsIgnoringCase(fullExecutableName(dir), exeName));
+    return sameExecutableName(name, exeName.substr(0, kCommLength)) &&
+           (sameExecutableName(linkedExecutableName(dir), exeName) ||
+            sameExecutableName(fullExecutableName(dir), exeName));
 }
 
 }  // namespace
