@@ -16,7 +16,8 @@ QString multipleSelection(const QStringList& files) {
 }  // namespace
 
 QString composeFileBuffer(const QStringList& files) {
-    QString buffer = files.size() > 1 ? multipleSelection(files) : files.value(0);
+    QString buffer =
+        files.size() > 1 ? multipleSelection(files) : QDir::toNativeSeparators(files.value(0));
     if (buffer.size() < kFileBufferSize) buffer.resize(kFileBufferSize, QChar(u'\0'));
     return buffer;
 }

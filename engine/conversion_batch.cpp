@@ -5,8 +5,7 @@
 #include "dos_outputs.h"
 #include "names.h"
 #include "path_checks.h"
-#include "platform/path_join.h"
-#include "platform/user_folders.h"
+#include "platform/ascii_case.h"
 
 namespace quorvel {
 namespace {
@@ -28,8 +27,6 @@ std::string progressCaption(int index, int liveCount) {
 }
 
 }  // namespace
-
-std::string defaultOutputFolder() { return platform::joinPath(platform::homeFolder(), "output"); }
 
 ConversionBatch::ConversionBatch(BatchWindow& window, ConverterRunner& runner,
                                  std::string programFolder, platform::FileSystem& fileSystem,
@@ -131,9 +128,11 @@ std::string ConversionBatch::baseNameFor(const std::string& entry, BatchVariant 
 
 void ConversionBatch::claimUniqueOutput(ConvertCommandParts& parts) {
     const std::string baseName = parts.baseName;
-    for (int copy = 2; m_outputsThisBatch.contains(outputPath(parts)); ++copy)
+    // Compared without ASCII case: on Windows "A.JPG" and "a.JPG" are one file.
+    const auto key = [&] { return platform::asciiLowercase(outputPath(parts)); };
+    for (int copy = 2; m_outputsThisBatch.contains(key()); ++copy)
         parts.baseName = baseName + " (" + std::to_string(copy) + ")";
-    m_outputsThisBatch.insert(outputPath(parts));
+    m_outputsThisBatch.insert(key());
 }
 
 ConverterRun ConversionBatch::runConverter() {

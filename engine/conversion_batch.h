@@ -23,6 +23,7 @@
 #include "platform/code_page.h"
 #include "platform/file_system.h"
 #include "platform/program_folder.h"
+#include "platform/user_folders.h"
 
 namespace quorvel {
 
@@ -34,8 +35,7 @@ enum class BatchVariant {
 inline constexpr const char* kIdlePrompt = "Please drag and drop Photos Here";
 inline constexpr const char* kConverterName = "convert.exe";
 
-// $HOME/output on POSIX.
-std::string defaultOutputFolder();
+using platform::defaultOutputFolder;
 
 class ConversionBatch {
 public:
@@ -92,7 +92,7 @@ private:
     bool m_running = false;
     bool m_stopRequested = false;
     std::optional<BatchVariant> m_deferred;
-    std::set<std::string> m_outputsThisBatch;
+    std::set<std::string> m_outputsThisBatch;  // ASCII-lowercased output paths
     std::vector<EntryFailure> m_failures;
 };
 

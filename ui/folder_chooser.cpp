@@ -1,5 +1,6 @@
 #include "folder_chooser.h"
 
+#include <QDir>
 #include <QFileDialog>
 
 namespace quorvel {
@@ -10,7 +11,7 @@ public:
     std::optional<QString> chooseFolder(QWidget* owner, const QString& title) override {
         const QString folder = QFileDialog::getExistingDirectory(owner, title);
         if (folder.isEmpty()) return std::nullopt;
-        return folder;
+        return QDir::toNativeSeparators(folder);
     }
 };
 

@@ -1,5 +1,6 @@
 #include "photo_intake.h"
 
+#include <QDir>
 #include <QMimeData>
 #include <QTimer>
 #include <QUrl>
@@ -53,10 +54,13 @@ bool PhotoIntake::pickPhoto() {
 
 Qt::DropAction PhotoIntake::Form_OLEDragDrop(const QMimeData* data) {
     m.pictures.showNormal();
-    // Only local files make a file list; anything else dropped adds nothing.
+    // Only local files make a file list; anything else dropped adds nothing. Paths go in with
+    // native separators, the ones the engine splits names on.
     if (data && data->hasUrls())
         for (const QUrl& url : data->urls())
-            if (url.isLocalFile()) m.window.appendEntry(url.toLocalFile().toStdString());
+            if (url.isLocalFile())
+                m.staging.stageDropped(QDir::toNativeSeparators(url.toLocalFile()).toStdString(),
+                                       m.window);
     m.batch.PrepareBatch();
     m.timerRun.start();
     return Qt::CopyAction;

@@ -19,7 +19,9 @@ public:
     virtual bool copyFile(const std::string& from, const std::string& to) = 0;
 };
 
-// The real file system (stat, mkdir, std::filesystem::copy_file).
+// The real file system: stat, mkdir and std::filesystem::copy_file on POSIX; on Windows the
+// 8-bit PathFileExistsA/PathIsDirectoryA on the path's code-page form, CreateDirectoryW and
+// CopyFileW.
 FileSystem& systemFileSystem();
 
 }  // namespace quorvel::platform

@@ -1,13 +1,11 @@
 #include "platform/process_table.h"
 
-#include <algorithm>
-#include <cctype>
+#include "platform/ascii_case.h"
 
 namespace quorvel::platform {
 
 bool sameExecutableName(std::string_view a, std::string_view b) {
-    return std::ranges::equal(
-        a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
+    return equalIgnoringAsciiCase(a, b);
 }
 
 }  // namespace quorvel::platform

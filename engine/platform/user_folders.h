@@ -4,10 +4,12 @@
 
 namespace quorvel::platform {
 
-// The user's home folder ($HOME, else the account's home), without a trailing separator.
-std::string homeFolder();
+// The batch's output folder until the user picks one: "C:\output" on Windows, $HOME/output
+// elsewhere (a fixed drive letter means nothing without drives).
+std::string defaultOutputFolder();
 
-// The folder for temporary files (${TMPDIR:-/tmp}), without a trailing separator.
-std::string temporaryFolder();
+// Where a photo whose path does not survive the code page is copied before it is converted:
+// "c:\tmp" on Windows, ${TMPDIR:-/tmp}/quorvel elsewhere.
+std::string defaultStagingFolder();
 
 }  // namespace quorvel::platform

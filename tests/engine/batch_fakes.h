@@ -13,10 +13,23 @@
 #include "platform/clock.h"
 #include "platform/command_line.h"
 #include "platform/file_system.h"
+#include "platform/program_folder.h"
 
 namespace quorvel::fakes {
 
 using Log = std::vector<std::string>;
+
+// A path written with "/" in this platform's separator.
+inline std::string native(std::string path) {
+    const char separator = platform::pathSeparator()[0];
+    for (char& c : path)
+        if (c == '/') c = separator;
+    return path;
+}
+inline Log native(Log paths) {
+    for (auto& path : paths) path = native(path);
+    return paths;
+}
 
 class FixedClock : public platform::LocalClock {
 public:

@@ -1,7 +1,6 @@
 // The batch over the real runner: the stand-in converter, copied as data/convert.exe into a
 // temporary program folder whose name holds a space, converts three entries.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -12,6 +11,7 @@
 #include "conversion_batch.h"
 #include "dos_outputs.h"
 #include "dos_outputs_runner.h"
+#include "test_process.h"
 
 namespace quorvel {
 namespace {
@@ -39,25 +39,30 @@ protected:
         fs::create_directories(m_program / "data");
         fs::create_directories(m_dir / "in");
         for (const auto& input : inputs) std::ofstream(input) << "raw";
-        setenv("QUORVEL_FAKE_LOG", (m_dir / "runs.log").c_str(), 1);
+        test::setEnvironment("QUORVEL_FAKE_LOG", (m_dir / "runs.log").string());
         window.list = inputs;
         batch.OutputFolder((m_dir / "out").string());
     }
     void TearDown() override {
-        unsetenv("QUORVEL_FAKE_LOG");
-        unsetenv("QUORVEL_FAKE_FAIL");
+        test::unsetEnvironment("QUORVEL_FAKE_LOG");
+        test::unsetEnvironment("QUORVEL_FAKE_FAIL");
         fs::remove_all(m_dir);
     }
     void installConverter() {
         fs::copy_file(CHILD_HELPER_PATH, m_program / "data" / "convert.exe");
     }
-    fs::path output(const char* name) const { return m_dir / "out" / name; }
+    fs::path output(const std::string& name) const { return m_dir / "out" / name; }
 
     fs::path m_dir =
-        fs::temp_directory_path() / ("quorvel-batch-" + std::to_string(getpid()));
+        fs::temp_directory_path() / ("quorvel-batch-" + std::to_string(test::currentProcessId()));
     fs::path m_program = m_dir / "my programs";
+    // A double quote tries the command line's escaping and a reserved character's cleaning;
+    // a Windows file name cannot hold one, so there a single quote stands in.
+    const bool quoteAllowed = fakes::native("/") == "/";
+    const std::string odd = quoteAllowed ? "b \"q\"" : "b 'q'";
+    const std::string oddOutput = quoteAllowed ? "b  q .JPG" : "b 'q'.JPG";
     std::vector<std::string> inputs = {(m_dir / "in" / "a.NEF").string(),
-                                       (m_dir / "in" / "b \"q\".NEF").string(),
+                                       (m_dir / "in" / (odd + ".NEF")).string(),
                                        (m_dir / "in" / "c.heic").string()};
     platform::PlainEventPump pump;
     RecordedMessages messages;
@@ -75,14 +80,15 @@ TEST_F(BatchIntegrationTest, ConvertsThreeDroppedEntriesInOrder) {
 
     const std::string out = (m_dir / "out").string();
     const std::string converter = (m_program / "data" / "convert.exe").string();
-    const Log expected = {converter + "\x1f-quality\x1f" "85%\x1f" + inputs[0] + "\x1f" + out +
-                              "/a.JPG",
-                          converter + "\x1f-quality\x1f" "85%\x1f" + inputs[1] + "\x1f" + out +
-                              "/b  q .JPG",
-                          converter + "\x1f-quality\x1f" "85%\x1f" + inputs[2] + "\x1f" + out +
-                              "/c.JPG"};
-    EXPECT_EQ(linesOf(m_dir / "runs.log"), expected);
-    EXPECT_EQ(linesOf(output("b  q .JPG")), Log{"converted from " + inputs[1]});
+    const auto run = [&](int input, const std::string& name) {
+        return converter +
+               "\x1f-quality\x1f"
+               "85%\x1f" +
+               inputs[input] + "\x1f" + (m_dir / "out" / name).string();
+    };
+    EXPECT_EQ(linesOf(m_dir / "runs.log"),
+              (Log{run(0, "a.JPG"), run(1, oddOutput), run(2, "c.JPG")}));
+    EXPECT_EQ(linesOf(output(oddOutput)), Log{"converted from " + inputs[1]});
     EXPECT_TRUE(fs::exists(output("a.JPG")) && fs::exists(output("c.JPG")));
     EXPECT_TRUE(window.list.empty());
     EXPECT_TRUE(window.summaries.empty());
@@ -91,13 +97,14 @@ TEST_F(BatchIntegrationTest, ConvertsThreeDroppedEntriesInOrder) {
 
 TEST_F(BatchIntegrationTest, AFailingConversionIsNamedWithTheFirstLineOfItsMessage) {
     installConverter();
-    setenv("QUORVEL_FAKE_FAIL", "b \"q\"", 1);
+    test::setEnvironment("QUORVEL_FAKE_FAIL", odd);
     batch.PrepareBatch();
     batch.RunBatch(BatchVariant::Drop);
     ASSERT_EQ(window.summaries.size(), 1u);
     EXPECT_EQ(window.summaries[0], "1 photo was not converted:\n\n" + inputs[1] +
                                        ": the converter failed (exit status 1): convert.exe: "
-                                       "unable to open image '" + inputs[1] + "'");
+                                       "unable to open image '" +
+                                       inputs[1] + "'");
     EXPECT_TRUE(fs::exists(output("a.JPG")) && fs::exists(output("c.JPG")));
 }
 

@@ -17,16 +17,20 @@ using fakes::kFixedName;
 using fakes::Log;
 using fakes::RecordingRunner;
 
+// The tests write paths with "/"; native() gives them this platform's separator.
+using fakes::native;
+
 const std::string kConverter = "/opt/quorvel/data/convert.exe";
+const std::string kOpenOut = "open " + native("/out");
 
 std::string line(const std::string& input, const std::string& output,
                  const std::string& middle = " ") {
-    return kConverter + " -quality 85% \"" + input + "\"" + middle + "\"" + output + "\"";
+    return native(kConverter + " -quality 85% \"" + input + "\"" + middle + "\"" + output + "\"");
 }
 
 class ConversionBatchTest : public testing::Test {
 protected:
-    void SetUp() override { batch.OutputFolder("/out"); }
+    void SetUp() override { batch.OutputFolder(native("/out")); }
 
     // The log entries that start with one of the prefixes, in order.
     Log logOf(std::initializer_list<const char*> prefixes) const {
@@ -43,40 +47,39 @@ protected:
     FakeWindow window{log};
     RecordingRunner runner{log, fileSystem};
     FixedClock clock;
-    ConversionBatch batch{window,     runner, "/opt/quorvel", fileSystem,
-                          platform::identityCodePage(), clock};
+    ConversionBatch batch{
+        window, runner, native("/opt/quorvel"), fileSystem, platform::identityCodePage(), clock};
 };
 
 TEST_F(ConversionBatchTest, DropVariantRunsTheEntriesInOrderAndEndsIdle) {
-    window.list = {"/p/a.NEF", "/p/b c.heic", "/p/d.NEF"};
+    window.list = native(Log{"/p/a.NEF", "/p/b c.heic", "/p/d.NEF"});
     window.caption = "";
     batch.RunBatch(BatchVariant::Drop);
 
-    EXPECT_EQ(runner.commands, (Log{line("/p/a.NEF", "/out/a.JPG"),
-                                    line("/p/b c.heic", "/out/b c.JPG"),
-                                    line("/p/d.NEF", "/out/d.JPG")}));
+    EXPECT_EQ(runner.commands,
+              (Log{line("/p/a.NEF", "/out/a.JPG"), line("/p/b c.heic", "/out/b c.JPG"),
+                   line("/p/d.NEF", "/out/d.JPG")}));
     EXPECT_EQ(runner.watchedNames, Log(3, "convert.exe"));
-    EXPECT_EQ(log, (Log{"disarm",
-                        "show prompt", "prompt Converting...1/3", "yield", "run 1",
-                        "show prompt", "prompt Converting...2/3", "yield", "run 2",
-                        "show prompt", "prompt Converting...3/3", "yield", "run 3",
-                        "open /out", "remove 3", "prompt Please drag and drop Photos Here"}));
+    EXPECT_EQ(log, (Log{"disarm", "show prompt", "prompt Converting...1/3", "yield", "run 1",
+                        "show prompt", "prompt Converting...2/3", "yield", "run 2", "show prompt",
+                        "prompt Converting...3/3", "yield", "run 3", kOpenOut, "remove 3",
+                        "prompt Please drag and drop Photos Here"}));
     EXPECT_TRUE(window.list.empty());
     EXPECT_EQ(batch.ConvertCommand(), runner.commands.back());
     EXPECT_TRUE(window.summaries.empty());
 }
 
 TEST_F(ConversionBatchTest, ClickVariantPreparesShowsThePromptOnceAndKeepsTheBaseName) {
-    window.list = {"/p/a:b.NEF"};
+    window.list = native(Log{"/p/a:b.NEF"});
     window.resizeCaption = "YES";
     window.widthText = "800";
     batch.RunBatch(BatchVariant::Click);
 
-    EXPECT_EQ(fileSystem.madeFolders, Log{"/out"});
+    EXPECT_EQ(fileSystem.madeFolders, Log{native("/out")});
     EXPECT_EQ(runner.commands, Log{line("/p/a:b.NEF", "/out/a:b.JPG", " -resize 800 ")});
-    EXPECT_EQ(log, (Log{"normal picture", "yield", "show prompt", "prompt Converting...1/1",
-                        "yield", "run 1", "open /out", "remove 1",
-                        "prompt Please drag and drop Photos Here"}));
+    EXPECT_EQ(log,
+              (Log{"normal picture", "yield", "show prompt", "prompt Converting...1/1", "yield",
+                   "run 1", kOpenOut, "remove 1", "prompt Please drag and drop Photos Here"}));
 }
 
 TEST_F(ConversionBatchTest, OutputBaseNamesDifferByVariant) {
@@ -94,7 +97,7 @@ TEST_F(ConversionBatchTest, OutputBaseNamesDifferByVariant) {
     };
     for (const auto& c : cases) {
         runner.commands.clear();
-        window.list = {c.entry};
+        window.list = native(Log{c.entry});
         batch.RunBatch(c.variant);
         ASSERT_EQ(runner.commands.size(), 1u);
         EXPECT_EQ(runner.commands[0], line(c.entry, c.output)) << c.entry;
@@ -106,8 +109,10 @@ TEST_F(ConversionBatchTest, PrepareBatchComputesTheResizeArgumentFromTheSwitch) 
         const char* switchCaption;
         const char* width;
         const char* argument;
-    } cases[] = {{"YES", "1600", " -resize 1600"}, {"NO", "1600", ""},
-                 {"yes", "1600", ""},              {"YES", "", " -resize "},
+    } cases[] = {{"YES", "1600", " -resize 1600"},
+                 {"NO", "1600", ""},
+                 {"yes", "1600", ""},
+                 {"YES", "", " -resize "},
                  {"YES", "12 x", " -resize 12 x"}};
     for (const auto& c : cases) {
         window.resizeCaption = c.switchCaption;
@@ -120,32 +125,34 @@ TEST_F(ConversionBatchTest, PrepareBatchComputesTheResizeArgumentFromTheSwitch) 
 TEST_F(ConversionBatchTest, EmptyDropListStillOpensTheFolderAndLeavesThePromptHidden) {
     batch.RunBatch(BatchVariant::Drop);
     EXPECT_TRUE(runner.commands.empty());
-    EXPECT_EQ(log, (Log{"disarm", "open /out", "remove 0",
-                        "prompt Please drag and drop Photos Here"}));
+    EXPECT_EQ(log,
+              (Log{"disarm", kOpenOut, "remove 0", "prompt Please drag and drop Photos Here"}));
 }
 
 TEST_F(ConversionBatchTest, OptionsChangedDuringARunApplyFromTheNextEntry) {
-    window.list = {"/p/a.NEF", "/p/b.NEF"};
+    window.list = native(Log{"/p/a.NEF", "/p/b.NEF"});
     runner.during = [&](int run) {
         if (run != 1) return;
         window.qualityText = "60";
         window.formatCaption = "png";
-        batch.OutputFolder("/other");
+        batch.OutputFolder(native("/other"));
     };
     batch.RunBatch(BatchVariant::Drop);
     ASSERT_EQ(runner.commands.size(), 2u);
     EXPECT_EQ(runner.commands[0], line("/p/a.NEF", "/out/a.JPG"));
-    EXPECT_EQ(runner.commands[1], kConverter + R"( -quality 60% "/p/b.NEF" "/other/b.png")");
-    EXPECT_EQ(logOf({"open"}), Log{"open /other"});
+    EXPECT_EQ(runner.commands[1],
+              native(kConverter + R"( -quality 60% "/p/b.NEF" "/other/b.png")"));
+    EXPECT_EQ(logOf({"open"}), Log{"open " + native("/other")});
 }
 
 TEST_F(ConversionBatchTest, ADropDuringTheBatchIsQueuedAndItsTickDeferred) {
-    window.list = {"/p/a.NEF", "/p/b.NEF", "/p/c.NEF"};
+    window.list = native(Log{"/p/a.NEF", "/p/b.NEF", "/p/c.NEF"});
     runner.during = [&](int run) {
         if (run != 1) return;
         // A drop while the first entry converts: it lists two files, prepares the batch with
         // resizing on, and the armed timer ticks while the batch still runs.
-        window.list.insert(window.list.end(), {"/p/d.NEF", "/p/e.NEF"});
+        window.list.push_back(native("/p/d.NEF"));
+        window.list.push_back(native("/p/e.NEF"));
         window.resizeCaption = "YES";
         batch.PrepareBatch();
         batch.RunBatch(BatchVariant::Drop);
@@ -154,47 +161,47 @@ TEST_F(ConversionBatchTest, ADropDuringTheBatchIsQueuedAndItsTickDeferred) {
     batch.RunBatch(BatchVariant::Drop);
 
     EXPECT_EQ(runner.maxDepth, 1) << "a batch ran inside another";
-    EXPECT_EQ(runner.commands,
-              (Log{line("/p/a.NEF", "/out/a.JPG"),
-                   line("/p/b.NEF", "/out/b.JPG", " -resize 1600 "),
-                   line("/p/c.NEF", "/out/c.JPG", " -resize 1600 "),
-                   line("/p/d.NEF", "/out/d.JPG", " -resize 1600 "),
-                   line("/p/e.NEF", "/out/e.JPG", " -resize 1600 ")}));
-    EXPECT_EQ(logOf({"prompt Conv", "remove", "open", "tick", "disarm"}),
-              (Log{"disarm", "prompt Converting...1/3", "disarm", "tick returned",
-                   "prompt Converting...2/5", "prompt Converting...3/5", "open /out",
-                   "remove 3", "disarm", "prompt Converting...1/2", "prompt Converting...2/2",
-                   "open /out", "remove 2"}));
+    EXPECT_EQ(runner.commands, (Log{line("/p/a.NEF", "/out/a.JPG"),
+                                    line("/p/b.NEF", "/out/b.JPG", " -resize 1600 "),
+                                    line("/p/c.NEF", "/out/c.JPG", " -resize 1600 "),
+                                    line("/p/d.NEF", "/out/d.JPG", " -resize 1600 "),
+                                    line("/p/e.NEF", "/out/e.JPG", " -resize 1600 ")}));
+    EXPECT_EQ(
+        logOf({"prompt Conv", "remove", "open", "tick", "disarm"}),
+        (Log{"disarm", "prompt Converting...1/3", "disarm", "tick returned",
+             "prompt Converting...2/5", "prompt Converting...3/5", kOpenOut, "remove 3", "disarm",
+             "prompt Converting...1/2", "prompt Converting...2/2", kOpenOut, "remove 2"}));
     EXPECT_TRUE(window.list.empty());
 }
 
 TEST_F(ConversionBatchTest, ADropWhoseTickComesAfterTheBatchKeepsItsEntries) {
-    window.list = {"/p/a.NEF"};
-    runner.during = [&](int) { window.list.push_back("/p/late.NEF"); };
+    window.list = native(Log{"/p/a.NEF"});
+    runner.during = [&](int) { window.list.push_back(native("/p/late.NEF")); };
     batch.RunBatch(BatchVariant::Drop);
-    EXPECT_EQ(window.list, Log{"/p/late.NEF"});
+    EXPECT_EQ(window.list, Log{native("/p/late.NEF")});
     EXPECT_EQ(runner.commands.size(), 1u);
 }
 
 TEST_F(ConversionBatchTest, OutputNamesNeverCollideInsideOneBatch) {
-    window.list = {"/a/x.NEF", "/b/x.NEF", "/c/x.heic", "/d/x (2).NEF"};
+    // Case aside, X and x name one file where the file system ignores case.
+    window.list = native(Log{"/a/x.NEF", "/b/x.NEF", "/c/X.heic", "/d/x (2).NEF"});
     batch.RunBatch(BatchVariant::Drop);
-    EXPECT_EQ(runner.commands,
-              (Log{line("/a/x.NEF", "/out/x.JPG"), line("/b/x.NEF", "/out/x (2).JPG"),
-                   line("/c/x.heic", "/out/x (3).JPG"),
-                   line("/d/x (2).NEF", "/out/x (2) (2).JPG")}));
+    EXPECT_EQ(
+        runner.commands,
+        (Log{line("/a/x.NEF", "/out/x.JPG"), line("/b/x.NEF", "/out/x (2).JPG"),
+             line("/c/X.heic", "/out/X (3).JPG"), line("/d/x (2).NEF", "/out/x (2) (2).JPG")}));
     // A new batch overwrites what earlier batches left, as before.
     runner.commands.clear();
-    window.list = {"/e/x.NEF"};
+    window.list = native(Log{"/e/x.NEF"});
     batch.RunBatch(BatchVariant::Drop);
     EXPECT_EQ(runner.commands, Log{line("/e/x.NEF", "/out/x.JPG")});
 }
 
 TEST_F(ConversionBatchTest, FailedEntriesAreSummarisedAfterTheEndSteps) {
-    window.list = {"/p/ok.NEF", "/p/bad.NEF", "/p/silent.NEF"};
+    window.list = native(Log{"/p/ok.NEF", "/p/bad.NEF", "/p/silent.NEF"});
     runner.outcome = [&](int run) -> ConverterRun {
         if (run == 1) {
-            fileSystem.files.insert("/out/ok.JPG");
+            fileSystem.files.insert(native("/out/ok.JPG"));
             return {true, 0, ""};
         }
         if (run == 2) return {true, 1, "\nconvert.exe: unable to open image\nsecond line\n"};
@@ -202,50 +209,50 @@ TEST_F(ConversionBatchTest, FailedEntriesAreSummarisedAfterTheEndSteps) {
     };
     batch.RunBatch(BatchVariant::Drop);
     EXPECT_EQ(logOf({"open", "remove", "prompt Please", "summary"}),
-              (Log{"open /out", "remove 3", "prompt Please drag and drop Photos Here",
-                   "summary"}));
+              (Log{kOpenOut, "remove 3", "prompt Please drag and drop Photos Here", "summary"}));
     ASSERT_EQ(window.summaries.size(), 1u);
     EXPECT_EQ(window.summaries[0],
-              "2 photos were not converted:\n"
-              "\n/p/bad.NEF: the converter failed (exit status 1): "
-              "convert.exe: unable to open image"
-              "\n/p/silent.NEF: the converter wrote no output file: nothing to say");
+              native("2 photos were not converted:\n"
+                     "\n/p/bad.NEF: the converter failed (exit status 1): "
+                     "convert.exe: unable to open image"
+                     "\n/p/silent.NEF: the converter wrote no output file: nothing to say"));
 }
 
 TEST_F(ConversionBatchTest, TheSummaryNamesTwentyFailuresAndCountsTheRest) {
-    for (int i = 0; i < 23; ++i) window.list.push_back("/p/" + std::to_string(i) + ".NEF");
+    for (int i = 0; i < 23; ++i) window.list.push_back(native("/p/" + std::to_string(i) + ".NEF"));
     runner.outcome = [](int) { return ConverterRun{true, 2, ""}; };
     batch.RunBatch(BatchVariant::Drop);
     ASSERT_EQ(window.summaries.size(), 1u);
     const std::string& text = window.summaries[0];
     EXPECT_EQ(text.rfind("23 photos were not converted:\n", 0), 0u);
-    EXPECT_NE(text.find("/p/19.NEF: the converter failed (exit status 2)"), std::string::npos);
-    EXPECT_EQ(text.find("/p/20.NEF"), std::string::npos);
+    EXPECT_NE(text.find(native("/p/19.NEF: the converter failed (exit status 2)")),
+              std::string::npos);
+    EXPECT_EQ(text.find(native("/p/20.NEF")), std::string::npos);
     EXPECT_TRUE(text.ends_with("\nand 3 more")) << text;
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1 + 20 + 1);
 }
 
 TEST_F(ConversionBatchTest, NoEntryStartsAfterTheConverterCouldNotBeStarted) {
-    window.list = {"/p/a.NEF", "/p/b.NEF", "/p/c.NEF"};
+    window.list = native(Log{"/p/a.NEF", "/p/b.NEF", "/p/c.NEF"});
     runner.outcome = [](int) { return ConverterRun{false, {}, ""}; };
     batch.RunBatch(BatchVariant::Drop);
     EXPECT_EQ(runner.commands.size(), 1u);
     EXPECT_EQ(logOf({"open", "remove", "prompt Please"}),
-              (Log{"open /out", "remove 3", "prompt Please drag and drop Photos Here"}));
+              (Log{kOpenOut, "remove 3", "prompt Please drag and drop Photos Here"}));
     ASSERT_EQ(window.summaries.size(), 1u);
     EXPECT_EQ(window.summaries[0],
-              "3 photos were not converted:\n"
-              "\n/p/a.NEF: the converter could not be started"
-              "\n/p/b.NEF: not converted, the converter could not be started"
-              "\n/p/c.NEF: not converted, the converter could not be started");
+              native("3 photos were not converted:\n"
+                     "\n/p/a.NEF: the converter could not be started"
+                     "\n/p/b.NEF: not converted, the converter could not be started"
+                     "\n/p/c.NEF: not converted, the converter could not be started"));
 }
 
 TEST_F(ConversionBatchTest, ClosingDuringARunLetsItFinishAndStartsNothingMore) {
-    window.list = {"/p/a.NEF", "/p/b.NEF", "/p/c.NEF"};
+    window.list = native(Log{"/p/a.NEF", "/p/b.NEF", "/p/c.NEF"});
     runner.outcome = [](int) { return ConverterRun{true, 1, "failed"}; };
     runner.during = [&](int run) {
         if (run != 2) return;
-        window.list.push_back("/p/d.NEF");
+        window.list.push_back(native("/p/d.NEF"));
         batch.RunBatch(BatchVariant::Drop);  // a tick before the close: deferred
         batch.requestStop();
     };
@@ -259,14 +266,14 @@ TEST_F(ConversionBatchTest, ClosingDuringARunLetsItFinishAndStartsNothingMore) {
 }
 
 TEST_F(ConversionBatchTest, ClosingDuringTheYieldStartsNoRun) {
-    window.list = {"/p/a.NEF"};
+    window.list = native(Log{"/p/a.NEF"});
     window.onYield = [&] { batch.requestStop(); };
     batch.RunBatch(BatchVariant::Drop);
     EXPECT_TRUE(runner.commands.empty());
 }
 
 TEST_F(ConversionBatchTest, AnInterruptedRunIsReportedAndTheBatchEndsIdle) {
-    window.list = {"/p/a.NEF", "/p/b.NEF"};
+    window.list = native(Log{"/p/a.NEF", "/p/b.NEF"});
     runner.outcome = [](int run) -> ConverterRun {
         if (run == 1) throw std::runtime_error("[clsWaitableTimer.Wait] no timer");
         return {true, 0, ""};
@@ -275,16 +282,10 @@ TEST_F(ConversionBatchTest, AnInterruptedRunIsReportedAndTheBatchEndsIdle) {
     EXPECT_EQ(runner.commands.size(), 2u);
     EXPECT_EQ(window.caption, kIdlePrompt);
     ASSERT_EQ(window.summaries.size(), 1u);
-    EXPECT_NE(window.summaries[0].find("/p/a.NEF: the converter wrote no output file: "
-                                       "[clsWaitableTimer.Wait] no timer"),
+    EXPECT_NE(window.summaries[0].find(native("/p/a.NEF: the converter wrote no output file: "
+                                              "[clsWaitableTimer.Wait] no timer")),
               std::string::npos);
     EXPECT_FALSE(batch.running());
-}
-
-TEST(DefaultOutputFolder, IsOutputInTheHomeFolder) {
-    const char* home = std::getenv("HOME");
-    ASSERT_NE(home, nullptr);
-    EXPECT_EQ(defaultOutputFolder(), std::string(home) + "/output");
 }
 
 }  // namespace

@@ -1,12 +1,12 @@
 // A child that writes and ends within one pass of the runner: what it wrote must be collected
 // even when it arrives while the runner asks for processes of the watched name.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 
 #include "dos_outputs.h"
 #include "platform/command_line.h"
+#include "test_process.h"
 
 namespace quorvel {
 namespace {
@@ -20,9 +20,9 @@ public:
 
 TEST(DOSOutputsQuickChild, OutputWrittenDuringTheProbeIsCollected) {
     const fs::path dir =
-        fs::temp_directory_path() / ("quorvel-quick-" + std::to_string(getpid()));
+        fs::temp_directory_path() / ("quorvel-quick-" + std::to_string(test::currentProcessId()));
     fs::create_directories(dir);
-    const std::string name = "qq" + std::to_string(getpid()) + ".exe";
+    const std::string name = "qq" + std::to_string(test::currentProcessId()) + ".exe";
     fs::copy_file(CHILD_HELPER_PATH, dir / name);
     WatchedProcessName = name;
     platform::PlainEventPump pump;

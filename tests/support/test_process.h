@@ -26,4 +26,9 @@ unsigned long currentProcessId();
 // no zombies: a child's handle, once closed, leaves nothing behind.
 bool anUncollectedChildExists();
 
+// Sets or removes a variable of this process's environment, which the children it starts
+// inherit.
+void setEnvironment(const std::string& name, const std::string& value);
+void unsetEnvironment(const std::string& name);
+
 }  // namespace quorvel::test

@@ -47,4 +47,10 @@ bool anUncollectedChildExists() {
     return waitid(P_ALL, 0, &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid != 0;
 }
 
+void setEnvironment(const std::string& name, const std::string& value) {
+    setenv(name.c_str(), value.c_str(), 1);
+}
+
+void unsetEnvironment(const std::string& name) { unsetenv(name.c_str()); }
+
 }  // namespace quorvel::test

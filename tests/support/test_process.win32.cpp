@@ -46,4 +46,15 @@ unsigned long currentProcessId() { return GetCurrentProcessId(); }
 
 bool anUncollectedChildExists() { return false; }
 
+// Both the C runtime's copy and the process's own block: CreateProcess hands the latter on.
+void setEnvironment(const std::string& name, const std::string& value) {
+    _putenv_s(name.c_str(), value.c_str());
+    SetEnvironmentVariableA(name.c_str(), value.c_str());
+}
+
+void unsetEnvironment(const std::string& name) {
+    _putenv_s(name.c_str(), "");
+    SetEnvironmentVariableA(name.c_str(), nullptr);
+}
+
 }  // namespace quorvel::test

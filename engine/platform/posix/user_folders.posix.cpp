@@ -5,6 +5,8 @@
 
 #include <cstdlib>
 
+#include "platform/path_join.h"
+
 namespace quorvel::platform {
 namespace {
 
@@ -18,8 +20,6 @@ std::string environmentFolder(const char* name) {
     return value && *value ? withoutTrailingSlashes(value) : std::string();
 }
 
-}  // namespace
-
 std::string homeFolder() {
     if (auto home = environmentFolder("HOME"); !home.empty()) return home;
     const passwd* account = getpwuid(getuid());
@@ -30,5 +30,11 @@ std::string temporaryFolder() {
     auto folder = environmentFolder("TMPDIR");
     return folder.empty() ? "/tmp" : folder;
 }
+
+}  // namespace
+
+std::string defaultOutputFolder() { return joinPath(homeFolder(), "output"); }
+
+std::string defaultStagingFolder() { return joinPath(temporaryFolder(), "quorvel"); }
 
 }  // namespace quorvel::platform
