@@ -24,8 +24,9 @@ public:
     // Appends exactly one entry to the window's lstFile and returns it. The staging folder is
     // created (one level; failures ignored) for every picked photo. A picked path that passes
     // FileExists is listed unchanged and not copied. Otherwise the prompt shows "Preparing
-    // Files...", the photo is copied (overwriting) to <folder>/<CleanOutputName>.<extension>,
-    // keeping the extension's case, and that path is listed whether the copy worked or not.
+    // Files...", the photo is copied (overwriting) to stagedPath(), <folder>/<CleanOutputName>
+    // .<extension> with the extension's case kept, and that path is listed whether the copy
+    // worked or not.
     // A picked name without "." gets a staged name without extension.
     std::string stage(const std::string& picked, BatchWindow& window);
 
