@@ -29,6 +29,8 @@ class Failures : public ConversionTest, public testing::WithParamInterface<Failu
 TEST_P(Failures, OneLineNamesTheFileAndTheReasonAndNothingIsWritten) {
     const FailureCase& c = GetParam();
     const auto [input, output] = c.prepare(inputs.path(), folder.path());
+    if (input.starts_with(samplesFolder().string()))
+        REQUIRE_SAMPLE(fs::path(input).filename().string());
     const ConverterRun run = runConverter({"-quality", "85%", input, "-resize", "100", output});
     EXPECT_EQ(run.exitCode, static_cast<int>(c.code)) << run.errors;
     EXPECT_EQ(run.errors.find('\n'), run.errors.size() - 1) << "not one line:\n" << run.errors;
