@@ -142,8 +142,9 @@ TEST_F(DOSOutputsTest, WatchedNameMatchesRegardlessOfCase) {
 
 TEST_F(DOSOutputsTest, EventsArePumpedThroughoutTheRun) {
     runner.ExecuteCommand(command("--sleep 300"));
-    // One direct pump and at least one inside the wait, on each of several passes.
-    EXPECT_GE(pump.pumps(), 8);
+    // One direct pump and at least one inside the wait, on each of several passes: six 50 ms
+    // passes at best, and still three when a busy machine stretches each to 150 ms.
+    EXPECT_GE(pump.pumps(), 6);
 }
 
 TEST_F(DOSOutputsTest, ProcessProbeComparesNamesLongerThanTheKernelKeeps) {
