@@ -131,7 +131,7 @@ void ConversionBatch::claimUniqueOutput(ConvertCommandParts& parts) {
     // Compared without ASCII case: on Windows "A.JPG" and "a.JPG" are one file.
     const auto key = [&] { return platform::asciiLowercase(outputPath(parts)); };
     for (int copy = 2; m_outputsThisBatch.contains(key()); ++copy)
-        parts.baseName = baseName + " (" + std::to_string(copy) + ")";
+        parts.baseName = numberedName(baseName, copy);
     m_outputsThisBatch.insert(key());
 }
 

@@ -45,6 +45,10 @@ std::string CleanOutputName(std::string_view path, const platform::CodePage& cod
     return onlySpaces(name) ? fallbackName(clock) : name;
 }
 
+std::string numberedName(std::string_view name, int copy) {
+    return std::string(name) + " (" + std::to_string(copy) + ")";
+}
+
 std::string fallbackName(const platform::LocalClock& clock) {
     const platform::LocalDateTime t = clock.now();
     char text[64];

@@ -24,6 +24,9 @@ std::string CleanOutputName(std::string_view path, const platform::CodePage& cod
                             const platform::LocalClock& clock,
                             std::string_view separator = platform::pathSeparator());
 
+// The name a later file of the same name gets so that both are kept: "x (2)", "x (3)"...
+std::string numberedName(std::string_view name, int copy);
+
 // "YYYYMMDD-HHMMSS" of the clock's present moment.
 std::string fallbackName(const platform::LocalClock& clock);
 

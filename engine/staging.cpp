@@ -63,8 +63,7 @@ std::string PhotoStaging::stagedPath(const std::string& photo, const BatchWindow
     const std::string extension = extensionOf(photo);
     std::string staged = platform::joinPath(m_folder, name + extension);
     for (int copy = 2; waiting(window, staged); ++copy)
-        staged =
-            platform::joinPath(m_folder, name + " (" + std::to_string(copy) + ")" + extension);
+        staged = platform::joinPath(m_folder, numberedName(name, copy) + extension);
     return staged;
 }
 
