@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "exit_codes.h"
+#include "converter_contract.h"
 
 namespace quorvel::converter {
 

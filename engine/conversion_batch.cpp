@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "contract/converter_contract.h"
 #include "dos_outputs.h"
 #include "names.h"
 #include "path_checks.h"
@@ -97,7 +98,7 @@ ConversionBatch::EntryResult ConversionBatch::convertEntry(int index, BatchVaria
     m_convertCommand = composeConvertCommand(parts);
     if (variant == BatchVariant::Drop) m_window.showPrompt();
     m_window.setPrompt(progressCaption(index, m_window.entryCount()));
-    WatchedProcessName = kConverterName;
+    WatchedProcessName = kConverterFileName;
     m_window.yieldOnce();
     if (m_stopRequested) return EntryResult::Stopped;
     const ConverterRun run = runConverter();

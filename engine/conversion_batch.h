@@ -33,7 +33,6 @@ enum class BatchVariant {
 };
 
 inline constexpr const char* kIdlePrompt = "Please drag and drop Photos Here";
-inline constexpr const char* kConverterName = "convert.exe";
 
 using platform::defaultOutputFolder;
 

@@ -1,5 +1,6 @@
 #include "convert_command.h"
 
+#include "contract/converter_contract.h"
 #include "platform/command_line.h"
 
 namespace quorvel {
@@ -10,8 +11,8 @@ bool needsEscaping(const std::string& path) {
 }
 
 std::string converterPath(const ConvertCommandParts& parts) {
-    const std::string path =
-        parts.programFolder + parts.separator + "data" + parts.separator + "convert.exe";
+    const std::string path = parts.programFolder + parts.separator + kConverterFolder +
+                             parts.separator + kConverterFileName;
     // Unquoted, a folder with a space would split the program name at the space.
     const bool hasBlank = parts.programFolder.find_first_of(" \t") != std::string::npos;
     return hasBlank ? '"' + path + '"' : path;

@@ -2,7 +2,7 @@
 #include <signal.h>
 
 #include "conversion_fixture.h"
-#include "exit_codes.h"
+#include "converter_contract.h"
 
 namespace quorvel::converter {
 namespace {

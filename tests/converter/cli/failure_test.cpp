@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "conversion_fixture.h"
-#include "exit_codes.h"
+#include "converter_contract.h"
 
 namespace quorvel::converter {
 namespace {
