@@ -9,6 +9,8 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
+    // Ties the window to its menu entry, so the desktop shows the entry's name and icon for it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.example.quorvel"));
     QApplication::setWindowIcon(quorvel::applicationIcon());
     // The program ends when Form1 says so: after its close, once a running conversion is done.
     QApplication::setQuitOnLastWindowClosed(false);

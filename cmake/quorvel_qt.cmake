@@ -1,8 +1,12 @@
-# Settings shared by every Qt target of the project (the window, the dialogs, their tests,
-# benchmarks and tools). Included by each folder that builds one: Qt's imported targets are
-# visible only in the folder that found them.
+# Qt, found once for the whole tree (imported targets are visible in the folder that found them
+# and below it), and the settings shared by every Qt target: the window, the dialogs, their tests,
+# benchmarks and tools.
 
-find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets)
+if(BUILD_TESTING)
+  find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Test)
+else()
+  find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets)
+endif()
 
 # Strings cross between Qt and the engine only through explicit, UTF-8 conversions.
 function(quorvel_qt_target target)
