@@ -1,6 +1,8 @@
 #include "version_info.h"
 
 #include <libheif/heif.h>
+
+#include <exiv2/exiv2.hpp>
 #include <libraw/libraw.h>
 #include <magick/MagickCore.h>
 
@@ -19,6 +21,7 @@ void printVersion(std::FILE* stream) {
                  "LibRaw: %s (camera raw: NEF NRW ORF RW2 RAF CR2 CR3 DNG ..., %d cameras)\n",
                  LibRaw::version(), LibRaw::cameraCount());
     std::fprintf(stream, "libheif: %s (HEIF, HEIC)\n", heif_get_version());
+    std::fprintf(stream, "exiv2: %s (EXIF, XMP, IPTC)\n", Exiv2::versionString().c_str());
 }
 
 }  // namespace quorvel::converter

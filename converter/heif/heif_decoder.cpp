@@ -8,7 +8,7 @@
 #include "heif/heif_metadata.h"
 #include "heif/heif_rgb.h"
 #include "magick/magick_image.h"
-#include "metadata/exif_orientation.h"
+#include "metadata/photo_metadata.h"
 
 namespace quorvel::converter {
 namespace {
@@ -80,10 +80,9 @@ Image* readHeif(const ImageInfo* info, ExceptionInfo* exception) {
     // The container's transformations are applied: the EXIF orientation no longer holds.
     image->orientation = TopLeftOrientation;
     attachProfile(image, "icc", heifIccProfile(handle.get()));
-    if (auto exif = heifExif(handle.get()); !exif.empty()) {
-        resetExifOrientation(exif);
-        attachExif(image, exif);
-    }
+    PhotoMetadata metadata = heifMetadata(handle.get());
+    markUpright(metadata);
+    attachMetadata(image, metadata);
     return image;
 }
 

@@ -2,20 +2,27 @@
 
 #include <cstring>
 
-#include "metadata/exif_codec.h"
+#include <string_view>
+
 #include "metadata/tiff_bytes.h"
 
 namespace quorvel::converter {
 namespace {
 
-std::vector<std::uint8_t> firstExifItem(const heif_image_handle* handle) {
-    heif_item_id id = 0;
-    if (heif_image_handle_get_list_of_metadata_block_IDs(handle, "Exif", &id, 1) < 1) return {};
+constexpr std::uint8_t kExifHeader[6] = {'E', 'x', 'i', 'f', 0, 0};
+
+std::vector<std::uint8_t> itemBytes(const heif_image_handle* handle, heif_item_id id) {
     std::vector<std::uint8_t> item(heif_image_handle_get_metadata_size(handle, id));
     if (item.empty() ||
         heif_image_handle_get_metadata(handle, id, item.data()).code != heif_error_Ok)
         return {};
     return item;
+}
+
+std::vector<std::uint8_t> firstExifItem(const heif_image_handle* handle) {
+    heif_item_id id = 0;
+    if (heif_image_handle_get_list_of_metadata_block_IDs(handle, "Exif", &id, 1) < 1) return {};
+    return itemBytes(handle, id);
 }
 
 }  // namespace
@@ -32,6 +39,22 @@ std::vector<std::uint8_t> heifExif(const heif_image_handle* handle) {
     const std::span<const std::uint8_t> structure(item.data() + start, item.size() - start);
     if (!tiff::headerOrder(structure)) return {};
     return {structure.begin(), structure.end()};
+}
+
+std::vector<std::uint8_t> heifXmp(const heif_image_handle* handle) {
+    const int count = heif_image_handle_get_number_of_metadata_blocks(handle, "mime");
+    if (count <= 0) return {};
+    std::vector<heif_item_id> ids(static_cast<std::size_t>(count));
+    heif_image_handle_get_list_of_metadata_block_IDs(handle, "mime", ids.data(), count);
+    for (heif_item_id id : ids) {
+        const char* type = heif_image_handle_get_metadata_content_type(handle, id);
+        if (type && std::string_view(type) == "application/rdf+xml") return itemBytes(handle, id);
+    }
+    return {};
+}
+
+PhotoMetadata heifMetadata(const heif_image_handle* handle) {
+    return metadataOfBlocks(heifExif(handle), {}, heifXmp(handle));
 }
 
 std::vector<std::uint8_t> heifIccProfile(const heif_image_handle* handle) {

@@ -3,7 +3,7 @@
 #include <magick/MagickCore.h>
 
 #include "heif/heif_decoder.h"
-#include "metadata/exif_keeping_writers.h"
+#include "metadata/metadata_writers.h"
 
 namespace quorvel::converter {
 namespace {
@@ -29,7 +29,7 @@ void registerReader(const char* name, const char* description, DecodeImageHandle
 void registerCoders(const RawDecodeOptions& options) {
     registerReader(kRawCoder, "Camera raw, decoded by LibRaw", readCameraRaw, &options);
     registerReader(kHeifCoder, "HEIF/HEIC, decoded by libheif", readHeif, nullptr);
-    keepExifInWrittenFiles();
+    writeMetadataWithPictures();
 }
 
 }  // namespace quorvel::converter

@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "memory/huge_pages.h"
-#include "metadata/exif_codec.h"
 
 namespace quorvel::converter {
 
@@ -35,10 +34,5 @@ void attachProfile(Image* image, const char* name, std::span<const std::uint8_t>
     DestroyStringInfo(profile);
 }
 
-void attachExif(Image* image, std::span<const std::uint8_t> tiffStructure) {
-    std::vector<std::uint8_t> block(std::begin(kExifHeader), std::end(kExifHeader));
-    block.insert(block.end(), tiffStructure.begin(), tiffStructure.end());
-    attachProfile(image, "exif", block);
-}
 
 }  // namespace quorvel::converter

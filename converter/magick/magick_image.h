@@ -27,10 +27,6 @@ constexpr Quantum quantumFrom8(unsigned char value) {
 Image* newImage(const ImageInfo* info, std::size_t width, std::size_t height, std::size_t depth,
                 ExceptionInfo* exception);
 
-// Attaches a TIFF-structured EXIF block as the "exif" profile (with the "Exif\0\0" header
-// ImageMagick's JPEG and PNG writers expect).
-void attachExif(Image* image, std::span<const std::uint8_t> tiffStructure);
-
 void attachProfile(Image* image, const char* name, std::span<const std::uint8_t> bytes);
 
 }  // namespace quorvel::converter

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 #include "output/emergency_cleanup.h"
 
@@ -21,6 +22,10 @@ std::string describe(const char* reason, const char* description) {
 
 void onWarning(const ExceptionType severity, const char* reason, const char* description) {
     if (!g_sink) return;
+    // ImageMagick's own XML parser fails on many real XMP packets (Lightroom's, for one) when
+    // it looks up XMP properties; exiv2 reads and writes the XMP, so the complaint says nothing
+    // about the conversion.
+    if (reason && std::string_view(reason).starts_with("ParseError")) return;
     // A damaged input still yields a picture (a truncated JPEG ends in grey) with only a
     // warning; converting it would report a broken result as success.
     if (severity == CorruptImageWarning)

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "magick/magick_image.h"
-#include "metadata/exif_codec.h"
+#include "metadata/photo_metadata.h"
 #include "raw/half_size_policy.h"
 #include "raw/libraw_session.h"
 #include "raw/raw_exif.h"
@@ -100,14 +100,17 @@ Image* readCameraRaw(const ImageInfo* info, ExceptionInfo* exception) {
     const std::string path = info->filename;
     // LibRaw holds large tables in the object itself: keep it off the stack.
     auto raw = std::make_unique<LibRawSession>();
-    RawExifCollector exif;
-    raw->set_exifparser_handler(&RawExifCollector::callback, &exif);
     if (const int error = raw->open_file(path.c_str()); error != LIBRAW_SUCCESS)
         return fail(exception, path, describeRawFailure(RawStep::Open, error, path), CoderError);
     configure(*raw, decodeOptions(info, exception));
     Image* image =
         info->ping ? uprightImage(info, *raw, exception) : decode(*raw, info, path, exception);
-    if (image) attachExif(image, encodeExif(exif.result(raw->imgdata), tiff::ByteOrder::Little));
+    if (image) {
+        PhotoMetadata metadata = metadataOfFile(path);
+        fillFromLibRaw(metadata.exif, raw->imgdata);
+        markUpright(metadata);
+        attachMetadata(image, metadata);
+    }
     raw.reset();
     // LibRaw's worker threads leave freed buffers in their malloc arenas; hand them back
     // before ImageMagick needs memory for the output.

@@ -3,7 +3,6 @@
 
 #include "conversion_fixture.h"
 #include "exiftool.h"
-#include "metadata/exif_data.h"
 #include "metadata/tiff_ifd.h"
 
 namespace quorvel::converter {
@@ -41,7 +40,7 @@ void setDngOrientation(const fs::path& file, std::uint16_t orientation) {
     ASSERT_TRUE(order);
     const auto ifd0 = tiff::readIfd(view, *tiff::read32(view, 4, *order), *order);
     ASSERT_TRUE(ifd0);
-    const tiff::IfdEntry* entry = tiff::findEntry(*ifd0, exif_tag::kOrientation);
+    const tiff::IfdEntry* entry = tiff::findEntry(*ifd0, 0x0112 /* Orientation */);
     ASSERT_NE(entry, nullptr);
     std::vector<std::uint8_t> value;
     tiff::append16(value, orientation, *order);

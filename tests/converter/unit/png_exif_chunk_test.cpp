@@ -1,10 +1,10 @@
-#include "metadata/png_exif_order.h"
+#include "metadata/png_exif_chunk.h"
 
 #include <gtest/gtest.h>
 #include <magick/MagickCore.h>
 
 #include "magick/magick_image.h"
-#include "metadata/exif_codec.h"
+#include "metadata/photo_metadata.h"
 #include "picture_facts.h"
 #include "temp_folder.h"
 
@@ -36,9 +36,9 @@ void writePngWithExif(const std::filesystem::path& path) {
     CloneString(&info->size, "64x48");
     Image* image = ReadImage(info, exception);
     ASSERT_NE(image, nullptr);
-    ExifData exif;
-    exif.set(ExifDirectory::Primary, asciiEntry(exif_tag::kMake, "Canon"));
-    attachExif(image, encodeExif(exif, tiff::ByteOrder::Little));
+    PhotoMetadata metadata;
+    metadata.exif["Exif.Image.Make"] = std::string("Canon");
+    attachMetadata(image, metadata);
     CopyMagickString(image->filename, ("PNG:" + path.string()).c_str(), MaxTextExtent);
     EXPECT_TRUE(WriteImage(info, image));
     DestroyImage(image);
@@ -46,24 +46,28 @@ void writePngWithExif(const std::filesystem::path& path) {
     DestroyImageInfo(info);
 }
 
-TEST(PngExifOrder, MovesExifInFrontOfTheImageDataAndKeepsThePicture) {
-    TempFolder folder;
-    const auto path = folder / "picture.png";
-    writePngWithExif(path);  // the writer is wrapped: it already reorders
-    const auto written = chunkTypes(readFile(path));
-    EXPECT_LT(indexOf(written, "eXIf"), indexOf(written, "IDAT"));
-    std::string problem;
-    ASSERT_TRUE(moveExifBeforeImageData(path, problem)) << problem;  // nothing left to move
-    EXPECT_EQ(chunkTypes(readFile(path)), written);
+std::ptrdiff_t countOf(const std::vector<std::string>& types, const std::string& type) {
+    return std::count(types.begin(), types.end(), type);
 }
 
-// A file with eXIf behind IDAT, as ImageMagick's own writer leaves it.
-TEST(PngExifOrder, RewritesAFileWithExifAfterTheData) {
+// Through the wrapped writer: one eXIf, in front of the data, and none of ImageMagick's own
+// text chunks (its dates, its copies of the EXIF values).
+TEST(PngExifChunk, TheWriterPutsExifInFrontOfTheImageDataOnce) {
+    TempFolder folder;
+    const auto path = folder / "picture.png";
+    writePngWithExif(path);
+    const auto written = chunkTypes(readFile(path));
+    EXPECT_LT(indexOf(written, "eXIf"), indexOf(written, "IDAT"));
+    EXPECT_EQ(countOf(written, "eXIf"), 1);
+    EXPECT_EQ(countOf(written, "tEXt") + countOf(written, "zTXt"), 0);
+}
+
+// A file with eXIf behind IDAT, as ImageMagick's own writer leaves it: the new block replaces it.
+TEST(PngExifChunk, ReplacesAnExifChunkBehindTheData) {
     TempFolder folder;
     const auto path = folder / "late.png";
     writePngWithExif(path);
     std::string png = readFile(path);
-    auto types = chunkTypes(png);
     // Rebuild the file with the eXIf chunk just before IEND.
     std::string exif, others = png.substr(0, 8);
     for (std::size_t at = 8; at + 12 <= png.size();) {
@@ -80,22 +84,26 @@ TEST(PngExifOrder, RewritesAFileWithExifAfterTheData) {
     }
     writeFile(path, others);
     const auto before = inspectPicture(path);
+    const std::vector<std::uint8_t> block = {'I', 'I', 42, 0, 8, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     std::string problem;
-    ASSERT_TRUE(moveExifBeforeImageData(path, problem)) << problem;
-    const auto after = chunkTypes(readFile(path));
-    EXPECT_LT(indexOf(after, "eXIf"), indexOf(after, "IDAT"));
-    EXPECT_EQ(after.size(), types.size());
+    ASSERT_TRUE(writeExifBeforeImageData(path.string(), block, problem)) << problem;
+    const std::string after = readFile(path);
+    const auto types = chunkTypes(after);
+    EXPECT_LT(indexOf(types, "eXIf"), indexOf(types, "IDAT"));
+    EXPECT_EQ(countOf(types, "eXIf"), 1);
+    EXPECT_NE(after.find(std::string(block.begin(), block.end())), std::string::npos);
     const auto facts = inspectPicture(path);
     ASSERT_TRUE(before && facts);
     EXPECT_DOUBLE_EQ(facts->mean, before->mean);
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"late.png"});
 }
 
-TEST(PngExifOrder, LeavesWhatIsNoPngAlone) {
+TEST(PngExifChunk, LeavesWhatIsNoPngAlone) {
     TempFolder folder;
     writeFile(folder / "fake.png", "no PNG here");
+    const std::vector<std::uint8_t> block = {'I', 'I', 42, 0};
     std::string problem;
-    EXPECT_FALSE(moveExifBeforeImageData((folder / "fake.png").string(), problem));
+    EXPECT_FALSE(writeExifBeforeImageData((folder / "fake.png").string(), block, problem));
     EXPECT_EQ(readFile(folder / "fake.png"), "no PNG here");
 }
 
