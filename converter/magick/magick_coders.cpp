@@ -2,6 +2,7 @@
 
 #include <magick/MagickCore.h>
 
+#include "hdr/hdr_decoder.h"
 #include "heif/heif_decoder.h"
 #include "metadata/exif_keeping_writers.h"
 
@@ -29,6 +30,7 @@ void registerReader(const char* name, const char* description, DecodeImageHandle
 void registerCoders(const RawDecodeOptions& options) {
     registerReader(kRawCoder, "Camera raw, decoded by LibRaw", readCameraRaw, &options);
     registerReader(kHeifCoder, "HEIF/HEIC, decoded by libheif", readHeif, nullptr);
+    useOwnHdrReader();
     keepExifInWrittenFiles();
 }
 
