@@ -10,7 +10,8 @@ namespace quorvel::converter {
 // The TIFF structure of the first Exif item (HEIF puts an offset before it); empty if none.
 std::vector<std::uint8_t> heifExif(const heif_image_handle* handle);
 
-// The embedded ICC profile; empty when there is none (or only an nclx description).
+// The embedded ICC profile, or one built from an nclx colour description
+// (colour/nclx_profile); empty when there is neither, or the picture is sRGB anyway.
 std::vector<std::uint8_t> heifIccProfile(const heif_image_handle* handle);
 
 }  // namespace quorvel::converter

@@ -2,6 +2,7 @@
 
 #include <magick/MagickCore.h>
 
+#include "colour/colour_writers.h"
 #include "hdr/hdr_decoder.h"
 #include "heif/heif_decoder.h"
 #include "metadata/exif_keeping_writers.h"
@@ -32,6 +33,7 @@ void registerCoders(const RawDecodeOptions& options) {
     registerReader(kHeifCoder, "HEIF/HEIC, decoded by libheif", readHeif, nullptr);
     useOwnHdrReader();
     keepExifInWrittenFiles();
+    manageColourInWrittenFiles();
 }
 
 }  // namespace quorvel::converter
