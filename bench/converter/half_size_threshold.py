@@ -19,10 +19,10 @@ import tempfile
 
 
 def decode(raw, half, folder):
-    """16-bit sRGB TIFF, camera white balance, no auto-brightening (it would differ)."""
+    """8-bit sRGB TIFF with camera white balance, as a photo is viewed."""
     link = os.path.join(folder, ("half" if half else "full") + os.path.splitext(raw)[1])
     os.symlink(os.path.abspath(raw), link)
-    subprocess.run(["dcraw_emu", "-w", "-T", "-6", "-W", "-o", "1"] + (["-h"] if half else []) +
+    subprocess.run(["dcraw_emu", "-w", "-T", "-o", "1"] + (["-h"] if half else []) +
                    [link], check=True, stdout=subprocess.DEVNULL)
     return link + ".tiff"
 
