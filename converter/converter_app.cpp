@@ -18,6 +18,7 @@
 #include "memory/allocator_tuning.h"
 #include "output/emergency_cleanup.h"
 #include "output/file_identity.h"
+#include "output/file_times.h"
 #include "output/staged_output.h"
 #include "version_info.h"
 
@@ -38,7 +39,8 @@ bool isInput(const std::vector<FileIdentity>& inputs, const std::string& path) {
 }
 
 // Points each input at its decoder; false, with the error recorded, when one cannot be read.
-bool routeInputs(CommandArgs& args, std::vector<FileIdentity>& inputs, Diagnostics& report) {
+bool routeInputs(CommandArgs& args, std::vector<FileIdentity>& inputs, std::string& firstInput,
+                 Diagnostics& report) {
     for (std::size_t index : args.inputs) {
         std::string& argument = args.argv[index];
         const InputProbe probe = probeInput(argument);
@@ -47,7 +49,10 @@ bool routeInputs(CommandArgs& args, std::vector<FileIdentity>& inputs, Diagnosti
                          "unable to read " + quoted(probe.path) + ": " + probe.problem);
             return false;
         }
-        if (const auto identity = identityOf(probe.path)) inputs.push_back(*identity);
+        if (const auto identity = identityOf(probe.path)) {
+            if (inputs.empty()) firstInput = probe.path;
+            inputs.push_back(*identity);
+        }
         argument = routedArgument(probe, argument);
     }
     return true;
@@ -67,7 +72,8 @@ bool runImageMagick(CommandArgs& args) {
 }
 
 void convertToFile(CommandArgs& args, const OutputTarget& target,
-                   const std::vector<FileIdentity>& inputs, Diagnostics& report) {
+                   const std::vector<FileIdentity>& inputs, const std::string& firstInput,
+                   Diagnostics& report) {
     const std::string failure = "unable to write " + quoted(target.path) + ": ";
     if (isInput(inputs, target.path)) {
         report.error(ExitCode::OutputError, failure + "it is an input file, which is kept");
@@ -87,6 +93,8 @@ void convertToFile(CommandArgs& args, const OutputTarget& target,
     armEmergencyCleanup(staged->stagedPath(), staged->stagingFolder());
     const bool converted = runImageMagick(args);
     if (!converted) report.error(ExitCode::Failed, failure + "the conversion failed");
+    if (!report.failed() && !firstInput.empty())
+        copyModificationTime(firstInput, staged->stagedPath());
     if (!report.failed() && !staged->commit(inputs, problem))
         report.error(ExitCode::OutputError, failure + problem);
     disarmEmergencyCleanup();
@@ -94,7 +102,8 @@ void convertToFile(CommandArgs& args, const OutputTarget& target,
 
 void convert(CommandArgs& args, Diagnostics& report) {
     std::vector<FileIdentity> inputs;
-    if (!routeInputs(args, inputs, report)) return;
+    std::string firstInput;
+    if (!routeInputs(args, inputs, firstInput, report)) return;
     const OutputTarget target =
         args.output ? parseOutputArgument(args.argv[*args.output]) : OutputTarget{};
     if (!target.isFile) {
@@ -107,7 +116,7 @@ void convert(CommandArgs& args, Diagnostics& report) {
         return;
     }
     addPictureDefaults(args, target.format);
-    convertToFile(args, target, inputs, report);
+    convertToFile(args, target, inputs, firstInput, report);
 }
 
 }  // namespace

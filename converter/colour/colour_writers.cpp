@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "colour/srgb_conversion.h"
 
@@ -20,8 +21,19 @@ void toSrgb(Image* image) {
                              image->filename, problem.c_str());
 }
 
+// Also left out: ImageMagick's text copies of the EXIF and ICC fields (about 45 tEXt chunks
+// after the image data that repeat the eXIf chunk, which exiftool warns about) and the
+// conversion's own date (tIME and date:* text), which is not the photo's.
 void withoutContradictingChunks(Image* image) {
-    if (GetImageProfile(image, "icc")) SetImageArtifact(image, "png:exclude-chunk", "cHRM,gAMA");
+    if (GetImageArtifact(image, "png:exclude-chunk")) return;  // the command chose
+    SetImageArtifact(image, "png:exclude-chunk",
+                     GetImageProfile(image, "icc") ? "date,tIME,cHRM,gAMA" : "date,tIME");
+    std::vector<std::string> copies;
+    ResetImagePropertyIterator(image);
+    for (const char* key = GetNextImageProperty(image); key; key = GetNextImageProperty(image))
+        if (LocaleNCompare(key, "exif:", 5) == 0 || LocaleNCompare(key, "icc:", 4) == 0)
+            copies.emplace_back(key);
+    for (const std::string& key : copies) DeleteImageProperty(image, key.c_str());
 }
 
 struct WrappedWriter {
