@@ -12,6 +12,7 @@ constexpr float kRed = 0.2126f, kGreen = 0.7152f, kBlue = 0.0722f;
 constexpr double kDarkest = 1e-6;
 // Statistics from at most about this many pixels: enough for percentiles, cheap on big files.
 constexpr std::size_t kSamples = 1u << 20;
+constexpr double kWhiteMargin = 1.5;
 
 float luminance(const float* rgb) { return kRed * rgb[0] + kGreen * rgb[1] + kBlue * rgb[2]; }
 
@@ -75,8 +76,10 @@ ToneMapping chooseToneMapping(const FloatPicture& picture) {
     const double spread = high - low;
     mapping.key = spread > 1e-3 ? 0.18 * std::pow(4.0, (2 * average - low - high) / spread) : 0.18;
     mapping.key = std::clamp(mapping.key, 0.09, 0.36);
+    // White lies a little above the brightest highlights, so that even they keep a trace of
+    // their colour and texture; a few specks (the sun's disc) may pass it.
     const double brightest = std::exp(percentile(logs, 0.999));
-    mapping.white = std::max(1.0, mapping.key * brightest / mapping.logAverage);
+    mapping.white = std::max(1.0, kWhiteMargin * mapping.key * brightest / mapping.logAverage);
     return mapping;
 }
 

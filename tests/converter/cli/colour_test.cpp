@@ -2,6 +2,7 @@
 #include <magick/MagickCore.h>
 
 #include <array>
+#include <cstdlib>
 
 #include "conversion_fixture.h"
 #include "nclx_heif.h"
@@ -62,6 +63,27 @@ TEST_F(ConversionTest, AnNclxP3HeifKeepsItsColoursInEveryFormat) {
     EXPECT_LT(srgbRed[1], p3Red[1] - 10);
     // Grey is grey in either space.
     for (int c = 0; c < 3; ++c) EXPECT_NEAR(gif.band(3)[c], jpeg.band(3)[c], 4);
+}
+
+// PQ (BT.2100) light up to 10,000 cd/m2 in BT.2020 primaries: tone-mapped like an HDR file,
+// not shown as its code values; the profile says BT.2020 with the sRGB curve it now has.
+TEST_F(ConversionTest, APqHeifIsToneMappedToDisplayValues) {
+    const fs::path heif = inputs / "pq.heif";
+    const std::string problem = writeNclxHeif(heif, 9, 16);
+    if (!problem.empty()) GTEST_SKIP() << "libheif cannot encode here: " << problem;
+    ASSERT_TRUE(convert(heif, "pq.JPG").succeeded());
+    const Picture jpeg(folder / "pq.JPG");
+    ASSERT_TRUE(jpeg.image);
+    EXPECT_NE(jpeg.profileDescription().find("BT.2020"), std::string::npos);
+    const auto red = jpeg.band(0), grey = jpeg.band(3);
+    EXPECT_LT(red[0], 255);          // the brightest band is not cut off
+    EXPECT_GT(red[0], red[1] + 60);  // and still red
+    for (int c = 0; c < 3; ++c) {
+        EXPECT_GT(grey[c], 40);  // code 128 is about 90 cd/m2: a mid-tone, not black
+        EXPECT_LT(grey[c], red[0]);
+        // PQ code values shown as they are would leave this grey at 128.
+        EXPECT_GT(std::abs(grey[c] - 128), 20);
+    }
 }
 
 // An sRGB picture needs no profile; an nclx that says BT.709 adds none.
