@@ -13,6 +13,7 @@
 #include "command/output_target.h"
 #include "command/picture_defaults.h"
 #include "diagnostics.h"
+#include "exiv2/xmp_iptc_carrier.h"
 #include "magick/magick_coders.h"
 #include "magick/magick_session.h"
 #include "memory/allocator_tuning.h"
@@ -93,8 +94,13 @@ void convertToFile(CommandArgs& args, const OutputTarget& target,
     armEmergencyCleanup(staged->stagedPath(), staged->stagingFolder());
     const bool converted = runImageMagick(args);
     if (!converted) report.error(ExitCode::Failed, failure + "the conversion failed");
-    if (!report.failed() && !firstInput.empty())
+    if (!report.failed() && !firstInput.empty()) {
+        if (const std::string problem = carryXmpAndIptc(firstInput, staged->stagedPath());
+            !problem.empty())
+            report.warning("unable to keep the XMP and IPTC metadata of " + quoted(target.path) +
+                           ": " + problem);
         copyModificationTime(firstInput, staged->stagedPath());
+    }
     if (!report.failed() && !staged->commit(inputs, problem))
         report.error(ExitCode::OutputError, failure + problem);
     disarmEmergencyCleanup();

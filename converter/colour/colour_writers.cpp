@@ -31,7 +31,8 @@ void withoutContradictingChunks(Image* image) {
     std::vector<std::string> copies;
     ResetImagePropertyIterator(image);
     for (const char* key = GetNextImageProperty(image); key; key = GetNextImageProperty(image))
-        if (LocaleNCompare(key, "exif:", 5) == 0 || LocaleNCompare(key, "icc:", 4) == 0)
+        if (LocaleNCompare(key, "exif:", 5) == 0 || LocaleNCompare(key, "icc:", 4) == 0 ||
+            LocaleCompare(key, "unknown") == 0)  // an EXIF tag ImageMagick has no name for
             copies.emplace_back(key);
     for (const std::string& key : copies) DeleteImageProperty(image, key.c_str());
 }
