@@ -10,7 +10,13 @@ namespace {
 struct Found {
     Exiv2::XmpData xmp;
     Exiv2::IptcData iptc;
+    Exiv2::ExifData makerNote;  // the maker's own tags, decoded, and where they sat
 };
+
+bool belongsToMakerNote(const Exiv2::Exifdatum& datum) {
+    return Exiv2::ExifTags::isMakerGroup(datum.groupName()) ||
+           datum.key().rfind("Exif.MakerNote.", 0) == 0 || datum.key() == "Exif.Photo.MakerNote";
+}
 
 void prepareExiv2() {
     static const bool prepared = [] {
@@ -35,10 +41,18 @@ bool readSource(const std::string& input, Found& found) {
         source->readMetadata();
         found.xmp = source->xmpData();
         found.iptc = source->iptcData();
-        return !found.xmp.empty() || !found.iptc.empty();
+        for (const Exiv2::Exifdatum& datum : source->exifData())
+            if (belongsToMakerNote(datum)) found.makerNote.add(datum);
+        return !found.xmp.empty() || !found.iptc.empty() || !found.makerNote.empty();
     } catch (const Exiv2::AnyError&) {
         return false;
     }
+}
+
+bool hasMakerNote(const Exiv2::ExifData& exif) {
+    for (const Exiv2::Exifdatum& datum : exif)
+        if (belongsToMakerNote(datum)) return true;
+    return false;
 }
 
 void markUpright(Exiv2::XmpData& xmp) {
@@ -70,6 +84,10 @@ std::string carryXmpAndIptc(const std::string& input, const std::string& output)
         target->readMetadata();
         if (!found.xmp.empty()) target->setXmpData(found.xmp);
         if (!found.iptc.empty()) target->setIptcData(found.iptc);
+        // ImageMagick's JPEG and PNG writers keep the maker note inside the EXIF they copy;
+        // the TIFF one leaves it out.
+        if (type == Exiv2::ImageType::tiff && !hasMakerNote(target->exifData()))
+            for (const Exiv2::Exifdatum& datum : found.makerNote) target->exifData().add(datum);
         target->writeMetadata();
         return {};
     } catch (const Exiv2::AnyError& error) {

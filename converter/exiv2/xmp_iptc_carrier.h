@@ -1,9 +1,9 @@
 #pragma once
 // The input's XMP and IPTC (titles, ratings, keywords, creator, a phone's Motion-Photo data)
 // carried into the written JPEG, PNG or TIFF with exiv2, which reads them from JPEG, HEIF and
-// the TIFF-based camera raws (PNG gets the XMP only: it has no place for IPTC). An
-// Orientation in the XMP is set to 1: the pixels are upright.
-// The EXIF the writers already hold is left as it is.
+// the TIFF-based camera raws (PNG gets the XMP only: it has no place for IPTC), and into a TIFF
+// the maker note its writer leaves out. An Orientation in the XMP is set to 1: the pixels are
+// upright. The rest of the EXIF the writers already hold is left as it is.
 #include <string>
 
 namespace quorvel::converter {

@@ -55,6 +55,19 @@ TEST_P(CarriesXmpAndIptc, FromAHeif) {
     EXPECT_EQ(*tags, expected);
 }
 
+// Apple's maker note (its 15 tags) reaches every format, TIF too, whose writer once left it out.
+TEST_P(CarriesXmpAndIptc, AndTheMakerNote) {
+    REQUIRE_SAMPLE("apple_iphone7.heic");
+    const std::string name = std::string("out.") + GetParam().extension;
+    ASSERT_TRUE(convert(sample("apple_iphone7.heic"), name, 100).succeeded());
+    const auto tags = exifToolTags(
+        folder / name, {"MakerNotes:MakerNoteVersion", "MakerNotes:RunTimeValue", "Make"});
+    ASSERT_TRUE(tags);
+    const std::map<std::string, std::string> expected = {
+        {"MakerNoteVersion", "10"}, {"RunTimeValue", "225053563841833"}, {"Make", "Apple"}};
+    EXPECT_EQ(*tags, expected);
+}
+
 INSTANTIATE_TEST_SUITE_P(Formats, CarriesXmpAndIptc,
                          testing::Values(Carried{"JPG", true}, Carried{"TIF", true},
                                          Carried{"PNG", false}),
