@@ -11,6 +11,7 @@
 #include "command/command_args.h"
 #include "command/input_probe.h"
 #include "command/output_target.h"
+#include "command/picture_defaults.h"
 #include "diagnostics.h"
 #include "magick/magick_coders.h"
 #include "magick/magick_session.h"
@@ -111,6 +112,7 @@ void convert(CommandArgs& args, Diagnostics& report) {
                      "unable to write " + quoted(target.path) + ": " + problem);
         return;
     }
+    addPictureDefaults(args, target.format);
     convertToFile(args, target, inputs, firstInput, report);
 }
 

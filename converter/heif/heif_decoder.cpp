@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "heif/heif_handles.h"
+#include "heif/heif_hdr.h"
 #include "heif/heif_metadata.h"
 #include "heif/heif_rgb.h"
 #include "magick/magick_image.h"
@@ -57,6 +58,7 @@ Image* pictureOf(const heif_image_handle* handle, const ImageInfo* info, const s
     if (info->ping)
         return newImage(info, heif_image_handle_get_width(handle),
                         heif_image_handle_get_height(handle), layout.depth(), exception);
+    if (hasHdrTransfer(handle)) return readHdrHeif(handle, info, path, exception);
     return fromRgb(handle, layout, info, path, exception);
 }
 

@@ -1,9 +1,9 @@
 #include "heif/heif_metadata.h"
 
 #include <cstring>
-
 #include <string_view>
 
+#include "colour/nclx_profile.h"
 #include "metadata/tiff_bytes.h"
 
 namespace quorvel::converter {
@@ -59,6 +59,14 @@ PhotoMetadata heifMetadata(const heif_image_handle* handle) {
 
 std::vector<std::uint8_t> heifIccProfile(const heif_image_handle* handle) {
     const auto type = heif_image_handle_get_color_profile_type(handle);
+    if (type == heif_color_profile_type_nclx) {
+        heif_color_profile_nclx* nclx = nullptr;
+        if (heif_image_handle_get_nclx_color_profile(handle, &nclx).code != heif_error_Ok)
+            return {};
+        std::vector<std::uint8_t> profile = iccFromNclx(*nclx);
+        heif_nclx_color_profile_free(nclx);
+        return profile;
+    }
     if (type != heif_color_profile_type_prof && type != heif_color_profile_type_rICC) return {};
     std::vector<std::uint8_t> profile(heif_image_handle_get_raw_color_profile_size(handle));
     if (profile.empty() ||

@@ -18,7 +18,8 @@ std::vector<std::uint8_t> heifXmp(const heif_image_handle* handle);
 // Both, decoded.
 PhotoMetadata heifMetadata(const heif_image_handle* handle);
 
-// The embedded ICC profile; empty when there is none (or only an nclx description).
+// The embedded ICC profile, or one built from an nclx colour description
+// (colour/nclx_profile); empty when there is neither, or the picture is sRGB anyway.
 std::vector<std::uint8_t> heifIccProfile(const heif_image_handle* handle);
 
 }  // namespace quorvel::converter

@@ -2,6 +2,8 @@
 
 #include <magick/MagickCore.h>
 
+#include "colour/colour_writers.h"
+#include "hdr/hdr_decoder.h"
 #include "heif/heif_decoder.h"
 #include "metadata/metadata_writers.h"
 
@@ -29,7 +31,9 @@ void registerReader(const char* name, const char* description, DecodeImageHandle
 void registerCoders(const RawDecodeOptions& options) {
     registerReader(kRawCoder, "Camera raw, decoded by LibRaw", readCameraRaw, &options);
     registerReader(kHeifCoder, "HEIF/HEIC, decoded by libheif", readHeif, nullptr);
+    useOwnHdrReader();
     writeMetadataWithPictures();
+    manageColourInWrittenFiles();
 }
 
 }  // namespace quorvel::converter

@@ -1,7 +1,7 @@
 #include "metadata/metadata_file_writer.h"
 
 #include "metadata/exiv2_library.h"
-#include "metadata/png_exif_chunk.h"
+#include "metadata/png_metadata_chunks.h"
 
 namespace quorvel::converter {
 namespace {
@@ -14,42 +14,41 @@ void mergeIntoTiff(Exiv2::ExifData& file, const Exiv2::ExifData& photo) {
     for (const Exiv2::Exifdatum& datum : photo) file[datum.key()] = datum.value();
 }
 
-bool writePngExif(const std::string& path, const Exiv2::ExifData& exif, std::string& problem) {
-    if (exif.empty()) return true;
-    Exiv2::Blob structure;
+// PNG has no place for IPTC: its fields go into the XMP, as XMP's IPTC Core defines them.
+bool writeIntoPng(const std::string& path, const PhotoMetadata& metadata, std::string& problem) {
+    Exiv2::Blob exif;
+    std::string xmp;
     try {
-        Exiv2::ExifParser::encode(structure, Exiv2::littleEndian, exif);
+        if (!metadata.exif.empty())
+            Exiv2::ExifParser::encode(exif, Exiv2::littleEndian, metadata.exif);
+        Exiv2::XmpData xmpData = metadata.xmp;
+        if (!metadata.iptc.empty()) Exiv2::copyIptcToXmp(metadata.iptc, xmpData);
+        if (!xmpData.empty() && Exiv2::XmpParser::encode(xmp, xmpData) != 0) {
+            problem = "the XMP could not be encoded";
+            return false;
+        }
     } catch (const std::exception& error) {
         problem = error.what();
         return false;
     }
-    return writeExifBeforeImageData(path, structure, problem);
+    return writePngMetadata(path, exif, xmp, problem);
 }
 
 }  // namespace
 
 bool writeMetadataInto(const std::string& path, MetadataFormat format,
                        const PhotoMetadata& metadata, std::string& problem) {
-    const bool onlyExif = metadata.iptc.empty() && metadata.xmp.empty();
-    if (format == MetadataFormat::Png && onlyExif) return writePngExif(path, metadata.exif, problem);
+    if (format == MetadataFormat::Png) return writeIntoPng(path, metadata, problem);
     const auto file = openMetadata(path);
     if (!file) {
         problem = "the written file could not be read back";
         return false;
     }
     try {
-        switch (format) {
-            case MetadataFormat::Jpeg:
-                file->setExifData(metadata.exif);
-                break;
-            case MetadataFormat::Tiff:
-                mergeIntoTiff(file->exifData(), metadata.exif);
-                break;
-            case MetadataFormat::Png:
-                // exiv2 would write it as an old-style text chunk; it goes in eXIf afterwards.
-                file->clearExifData();
-                break;
-        }
+        if (format == MetadataFormat::Tiff)
+            mergeIntoTiff(file->exifData(), metadata.exif);
+        else
+            file->setExifData(metadata.exif);
         file->setIptcData(metadata.iptc);
         file->setXmpData(metadata.xmp);
         file->writeMetadata();
@@ -57,7 +56,7 @@ bool writeMetadataInto(const std::string& path, MetadataFormat format,
         problem = error.what();
         return false;
     }
-    return format != MetadataFormat::Png || writePngExif(path, metadata.exif, problem);
+    return true;
 }
 
 }  // namespace quorvel::converter

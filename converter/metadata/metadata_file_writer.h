@@ -10,8 +10,8 @@ enum class MetadataFormat { Jpeg, Png, Tiff };
 
 // JPEG: EXIF, XMP and IPTC segments (exiv2 leaves out what does not fit a JPEG segment,
 // largest first, rather than cutting the block). TIFF: the tags merged into the file's own
-// directory, whose layout tags stay. PNG: XMP and IPTC in their text chunks, the EXIF in an
-// eXIf chunk in front of the image data.
+// directory, whose layout tags stay. PNG: the EXIF in an eXIf chunk and the XMP (with the IPTC
+// fields in it) in an iTXt chunk, in front of the image data (png_metadata_chunks.h).
 // False, with the reason, when the metadata could not be written (the picture stays as it was).
 bool writeMetadataInto(const std::string& path, MetadataFormat format,
                        const PhotoMetadata& metadata, std::string& problem);

@@ -70,13 +70,18 @@ struct ImageInfoDeleter {
     void operator()(ImageInfo* info) const { DestroyImageInfo(info); }
 };
 
-// ImageMagick's PNG writer adds text chunks of its own after the image data: the conversion's
-// dates and whatever properties the picture collected. None of them is the photo's metadata.
-std::unique_ptr<ImageInfo, ImageInfoDeleter> withoutPngTextChunks(const ImageInfo* info) {
+// ImageMagick's PNG writer adds chunks of its own: the conversion's dates and time, and its old
+// text form of the EXIF. None of them is the photo's. (Excluding tEXt and zTXt together would
+// also drop the ICC profile.) Its writer prefers this option to the picture's artifact, so both
+// join in.
+std::unique_ptr<ImageInfo, ImageInfoDeleter> withoutPngTextChunks(const ImageInfo* info,
+                                                                   const Image* image) {
     std::unique_ptr<ImageInfo, ImageInfoDeleter> clone(CloneImageInfo(info));
-    const char* excluded = GetImageOption(clone.get(), "png:exclude-chunk");
-    std::string chunks = excluded ? std::string(excluded) + "," : std::string();
-    chunks += "date,tEXt,zTXt,EXIF";
+    std::string chunks;
+    for (const char* excluded : {GetImageOption(info, "png:exclude-chunk"),
+                                 GetImageArtifact(image, "png:exclude-chunk")})
+        if (excluded && *excluded) chunks += std::string(excluded) + ",";
+    chunks += "date,tIME,EXIF";
     SetImageOption(clone.get(), "png:exclude-chunk", chunks.c_str());
     return clone;
 }
@@ -92,7 +97,7 @@ MagickBooleanType writeWithMetadata(const ImageInfo* info, Image* image) {
     prepareForOutput(metadata, exifOrientation(image->orientation), image->columns, image->rows);
     detachMetadata(image);
     const MagickBooleanType written = writer->original(
-        writer->metadata == MetadataFormat::Png ? withoutPngTextChunks(info).get() : info, image);
+        writer->metadata == MetadataFormat::Png ? withoutPngTextChunks(info, image).get() : info, image);
     std::string problem;
     if (written == MagickTrue && !metadata.empty() && isRegularFile(image->filename) &&
         !writeMetadataInto(image->filename, writer->metadata, metadata, problem))

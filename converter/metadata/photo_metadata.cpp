@@ -136,7 +136,9 @@ void detachMetadata(Image* image) {
     std::vector<std::string> copied;
     ResetImagePropertyIterator(image);
     while (const char* property = GetNextImageProperty(image))
-        if (std::strncmp(property, "exif:", 5) == 0) copied.emplace_back(property);
+        if (std::strncmp(property, "exif:", 5) == 0 || std::strncmp(property, "icc:", 4) == 0 ||
+            std::strcmp(property, "unknown") == 0)  // an EXIF tag ImageMagick has no name for
+            copied.emplace_back(property);
     for (const std::string& property : copied) DeleteImageProperty(image, property.c_str());
 }
 

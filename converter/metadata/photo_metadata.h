@@ -40,8 +40,8 @@ void markUpright(PhotoMetadata& metadata);
 // Replaces the picture's metadata profiles with these (an empty part removes its profile).
 void attachMetadata(Image* image, const PhotoMetadata& metadata);
 
-// Removes the metadata profiles and the EXIF values ImageMagick copies into the picture's
-// properties, which its PNG writer would write again as dozens of text chunks.
+// Removes the metadata profiles and the EXIF and ICC values ImageMagick copies into the
+// picture's properties, which its PNG writer would write again as dozens of text chunks.
 void detachMetadata(Image* image);
 
 }  // namespace quorvel::converter

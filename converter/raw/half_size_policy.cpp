@@ -14,8 +14,12 @@ PictureSize resizedSize(const std::string& geometry, PictureSize input) {
 bool halfSizeSuffices(const std::string& geometry, PictureSize full, PictureSize half) {
     if (half.width == 0 || half.height == 0) return false;
     const PictureSize fromFull = resizedSize(geometry, full);
-    return fromFull == resizedSize(geometry, half) && fromFull.width <= half.width &&
-           fromFull.height <= half.height;
+    const auto share = [](std::size_t part, std::size_t whole) {
+        return static_cast<double>(part) / static_cast<double>(whole);
+    };
+    return fromFull == resizedSize(geometry, half) &&
+           share(fromFull.width, full.width) <= kHalfSizeShare &&
+           share(fromFull.height, full.height) <= kHalfSizeShare;
 }
 
 }  // namespace quorvel::converter

@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include "raw/highlight_shoulder.h"
+
 namespace quorvel::converter {
 namespace {
 
@@ -40,14 +42,15 @@ void LibRawSession::prepareOutputCurve() {
     const auto* histogram = get_internal_data_pointer()->output_data.histogram;
     if (!histogram) return;
     const libraw_output_params_t& params = imgdata.params;
+    long pixels = static_cast<long>(imgdata.sizes.width) * imgdata.sizes.height;
+    if (is_fuji_rotated()) pixels /= 2;
     int white = LIBRAW_HISTOGRAM_SIZE;
-    if (!((params.highlight & ~2) || params.no_auto_bright)) {
-        long threshold =
-            static_cast<long>(imgdata.sizes.width * imgdata.sizes.height * params.auto_bright_thr);
-        if (is_fuji_rotated()) threshold /= 2;
-        white = whitePoint(histogram, imgdata.idata.colors, threshold);
-    }
-    gamma_curve(params.gamm[0], params.gamm[1], 2, static_cast<int>((white << 3) / params.bright));
+    if (!((params.highlight & ~2) || params.no_auto_bright))
+        white = whitePoint(histogram, imgdata.idata.colors,
+                           static_cast<long>(pixels * params.auto_bright_thr));
+    // The shoulder reaches white where only a few stray pixels (hot or specular) lie above.
+    const int brightest = whitePoint(histogram, imgdata.idata.colors, pixels / 10000);
+    fillShoulderCurve(imgdata.color.curve, (white << 3) / params.bright, (brightest + 1) << 3);
 }
 
 void LibRawSession::releaseSensorDataDuringProcessing() {

@@ -20,8 +20,9 @@ public:
     // Call after open_file().
     bool rawDataCutShort(const std::string& path);
 
-    // Fills imgdata.color.curve with the tone curve LibRaw's own memory and file writers
-    // apply: white point from the histogram (auto brightness), then the output gamma.
+    // Fills imgdata.color.curve with the output tone curve: LibRaw's white point from the
+    // histogram (auto brightness), a soft highlight shoulder above it (highlight_shoulder),
+    // then the sRGB transfer curve.
     // Call after dcraw_process().
     void prepareOutputCurve();
 

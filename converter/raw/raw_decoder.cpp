@@ -45,9 +45,16 @@ bool halfSizeIsEnough(LibRawSession& raw, const RawDecodeOptions* options) {
     return halfSizeSuffices(*options->resizeGeometry, size(full), size(half));
 }
 
+// LibRaw falls back to auto white balance when asked for the camera's and the file has none
+// (a cast on a scene that is not grey on average); daylight is the better guess.
+bool carriesWhiteBalance(const LibRawSession& raw) {
+    const float* multipliers = raw.imgdata.color.cam_mul;
+    return multipliers[0] > 0 && multipliers[1] > 0 && multipliers[2] > 0;
+}
+
 void configure(LibRawSession& raw, const RawDecodeOptions* options) {
     libraw_output_params_t& params = raw.imgdata.params;
-    params.use_camera_wb = 1;
+    params.use_camera_wb = carriesWhiteBalance(raw) ? 1 : 0;
     params.output_color = 1;  // sRGB
     params.output_bps = 16;
     params.gamm[0] = 1 / 2.4;  // the sRGB transfer curve

@@ -121,7 +121,17 @@ TEST_F(ConversionTest, WithoutResizeTheFullPictureIsWritten) {
     ASSERT_TRUE(facts);
     EXPECT_EQ(facts->width, 1734u);
     EXPECT_EQ(facts->height, 1156u);
-    EXPECT_EQ(facts->depth, 16u);  // camera raw keeps 16 bits where the format can hold them
+    EXPECT_EQ(facts->depth, 8u);  // what photo applications expect by default
+}
+
+// A depth the command asks for wins over the 8-bit default: raws keep their 16 bits.
+TEST_F(ConversionTest, AnAskedDepthIsKept) {
+    REQUIRE_SAMPLE("canon_eos_kiss_x4_colorchart.dng");
+    const auto input = sample("canon_eos_kiss_x4_colorchart.dng").string();
+    ASSERT_TRUE(runConverter({input, "-depth", "16", (folder / "deep.PNG").string()}).succeeded());
+    const auto facts = inspectPicture(folder / "deep.PNG");
+    ASSERT_TRUE(facts);
+    EXPECT_EQ(facts->depth, 16u);
 }
 
 TEST_F(ConversionTest, VersionNamesTheDecoders) {

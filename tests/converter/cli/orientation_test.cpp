@@ -91,16 +91,22 @@ TEST_F(ConversionTest, ARawIsTurnedTheWayItsCameraWasHeld) {
     DestroyExceptionInfo(exception);
 }
 
-// An ordinary JPEG converts as ImageMagick's convert does it: pixels as stored, Orientation
-// tag kept, so viewers still show it upright.
-TEST_F(ConversionTest, AJpegKeepsItsStoredPixelsAndItsOrientationTag) {
+// A JPEG stored sideways with EXIF Orientation 6 comes out upright in every format, also in
+// GIF and BMP, which carry no orientation tag; the resize applies to the upright width, and
+// where the tag is kept it says the pixels are upright now.
+TEST_F(ConversionTest, AJpegTaggedSidewaysComesOutUprightInEveryFormat) {
     REQUIRE_SAMPLE("landscape_orientation6.jpg");
-    ASSERT_TRUE(convert(sample("landscape_orientation6.jpg"), "out.JPG", 300).succeeded());
-    const auto facts = inspectPicture(folder / "out.JPG");
-    ASSERT_TRUE(facts);
-    EXPECT_EQ(facts->width, 300u);
-    EXPECT_EQ(facts->height, 400u);
-    EXPECT_EQ(facts->exifOrientation, "6");
+    for (const char* extension : {"JPG", "PNG", "GIF", "TIF", "BMP"}) {
+        SCOPED_TRACE(extension);
+        const std::string name = std::string("out.") + extension;
+        ASSERT_TRUE(convert(sample("landscape_orientation6.jpg"), name, 300).succeeded());
+        const auto facts = inspectPicture(folder / name);
+        ASSERT_TRUE(facts);
+        EXPECT_EQ(facts->width, 300u);
+        EXPECT_EQ(facts->height, 225u);  // stored 3:4, upright 4:3
+        EXPECT_TRUE(facts->exifOrientation == "1" || facts->exifOrientation.empty())
+            << facts->exifOrientation;
+    }
 }
 
 }  // namespace

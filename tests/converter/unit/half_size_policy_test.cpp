@@ -23,10 +23,12 @@ TEST_P(HalfSizePolicy, DecidesBySameResultFromEitherSize) {
 INSTANTIATE_TEST_SUITE_P(
     Geometries, HalfSizePolicy,
     testing::Values(PolicyCase{"1600", true},       // the program's own -resize
-                    PolicyCase{"3000", true},       // exactly half
-                    PolicyCase{"3001", false},      // more than half: needs full detail
+                    PolicyCase{"1602", true},       // the largest share that cannot be seen
+                    PolicyCase{"1603", false},      // past it: fringes would show
+                    PolicyCase{"3000", false},      // exactly half: visibly noisier
                     PolicyCase{"1600x1600", true},  // fits inside a box
                     PolicyCase{"x1000", true},      // by height
+                    PolicyCase{"x1100", false},     // by height, past the share
                     PolicyCase{"1600x900!", true},  // exact size, aspect ignored
                     PolicyCase{"1600>", true},      // only shrink
                     PolicyCase{"1600<", false},     // only enlarge: full stays 6000 wide

@@ -1,4 +1,4 @@
-#include "metadata/png_exif_chunk.h"
+#include "metadata/png_metadata_chunks.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstring>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include <zlib.h>
@@ -25,8 +26,21 @@ struct Span {
 struct Layout {
     off_t size = 0;
     std::optional<off_t> firstData;  // where the first IDAT chunk starts
-    std::vector<Span> exif;          // the eXIf chunks, header to CRC
+    std::vector<Span> replaced;      // the eXIf and XMP chunks, header to CRC
 };
+
+constexpr std::string_view kXmpKeyword = "XML:com.adobe.xmp";
+
+bool isXmpText(int fd, const std::uint8_t* type, off_t at, std::uint32_t length) {
+    const bool text = std::memcmp(type, "iTXt", 4) == 0 || std::memcmp(type, "tEXt", 4) == 0 ||
+                      std::memcmp(type, "zTXt", 4) == 0;
+    if (!text || length < kXmpKeyword.size() + 1) return false;
+    std::array<char, kXmpKeyword.size() + 1> keyword{};
+    return pread(fd, keyword.data(), keyword.size(), at + 8) ==
+               static_cast<ssize_t>(keyword.size()) &&
+           std::string_view(keyword.data(), kXmpKeyword.size()) == kXmpKeyword &&
+           keyword.back() == '\0';
+}
 
 std::optional<Layout> readLayout(int fd) {
     struct stat info {};
@@ -42,7 +56,9 @@ std::optional<Layout> readLayout(int fd) {
         if (next > layout.size) return std::nullopt;
         if (std::memcmp(bytes.data() + 4, "IDAT", 4) == 0 && !layout.firstData)
             layout.firstData = at;
-        if (std::memcmp(bytes.data() + 4, "eXIf", 4) == 0) layout.exif.push_back(Span{at, next});
+        if (std::memcmp(bytes.data() + 4, "eXIf", 4) == 0 ||
+            isXmpText(fd, bytes.data() + 4, at, length))
+            layout.replaced.push_back(Span{at, next});
         at = next;
     }
     return layout;
@@ -63,15 +79,29 @@ void append32(std::vector<std::uint8_t>& bytes, std::uint32_t value) {
     for (int shift = 24; shift >= 0; shift -= 8) bytes.push_back(static_cast<std::uint8_t>(value >> shift));
 }
 
-std::vector<std::uint8_t> exifChunk(std::span<const std::uint8_t> tiffStructure) {
-    std::vector<std::uint8_t> chunk;
-    append32(chunk, static_cast<std::uint32_t>(tiffStructure.size()));
-    chunk.insert(chunk.end(), {'e', 'X', 'I', 'f'});
-    chunk.insert(chunk.end(), tiffStructure.begin(), tiffStructure.end());
-    const uLong crc = crc32(crc32(0, nullptr, 0), chunk.data() + 4,
-                            static_cast<uInt>(chunk.size() - 4));
-    append32(chunk, static_cast<std::uint32_t>(crc));
-    return chunk;
+void appendChunk(std::vector<std::uint8_t>& chunks, const char (&type)[5],
+                 std::span<const std::uint8_t> data) {
+    const std::size_t start = chunks.size();
+    append32(chunks, static_cast<std::uint32_t>(data.size()));
+    chunks.insert(chunks.end(), type, type + 4);
+    chunks.insert(chunks.end(), data.begin(), data.end());
+    const uLong crc = crc32(crc32(0, nullptr, 0), chunks.data() + start + 4,
+                            static_cast<uInt>(chunks.size() - start - 4));
+    append32(chunks, static_cast<std::uint32_t>(crc));
+}
+
+std::vector<std::uint8_t> metadataChunks(std::span<const std::uint8_t> exif,
+                                         std::string_view xmp) {
+    std::vector<std::uint8_t> chunks;
+    if (!exif.empty()) appendChunk(chunks, "eXIf", exif);
+    if (!xmp.empty()) {
+        // keyword, NUL, uncompressed (flag and method 0), no language, no translated keyword
+        std::vector<std::uint8_t> text(kXmpKeyword.begin(), kXmpKeyword.end());
+        text.insert(text.end(), {0, 0, 0, 0, 0});
+        text.insert(text.end(), xmp.begin(), xmp.end());
+        appendChunk(chunks, "iTXt", text);
+    }
+    return chunks;
 }
 
 bool writeAll(int to, const std::vector<std::uint8_t>& bytes) {
@@ -84,15 +114,15 @@ bool writeAll(int to, const std::vector<std::uint8_t>& bytes) {
     return true;
 }
 
-// Everything but the old eXIf chunks, with the new one in front of the image data.
+// Everything but the replaced chunks, with the new ones in front of the image data.
 bool writeWithExif(int from, int to, const Layout& layout,
                    const std::vector<std::uint8_t>& chunk) {
     off_t at = 0;
     const auto copyUpTo = [&](off_t end) {
-        for (const Span& exif : layout.exif) {
-            if (exif.start < at || exif.start >= end) continue;
-            if (!copyRange(from, to, at, exif.start)) return false;
-            at = exif.end;
+        for (const Span& old : layout.replaced) {
+            if (old.start < at || old.start >= end) continue;
+            if (!copyRange(from, to, at, old.start)) return false;
+            at = old.end;
         }
         const bool copied = copyRange(from, to, at, end);
         at = end;
@@ -123,8 +153,8 @@ bool rewrite(const std::string& path, int from, const Layout& layout,
 
 }  // namespace
 
-bool writeExifBeforeImageData(const std::string& path, std::span<const std::uint8_t> tiffStructure,
-                              std::string& problem) {
+bool writePngMetadata(const std::string& path, std::span<const std::uint8_t> exif,
+                      std::string_view xmp, std::string& problem) {
     const int from = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (from < 0) {
         problem = std::strerror(errno);
@@ -135,7 +165,7 @@ bool writeExifBeforeImageData(const std::string& path, std::span<const std::uint
     if (!layout || !layout->firstData)
         problem = "not a complete PNG file";
     else
-        ok = rewrite(path, from, *layout, exifChunk(tiffStructure), problem);
+        ok = rewrite(path, from, *layout, metadataChunks(exif, xmp), problem);
     close(from);
     return ok;
 }

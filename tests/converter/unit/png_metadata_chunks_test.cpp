@@ -1,4 +1,4 @@
-#include "metadata/png_exif_chunk.h"
+#include "metadata/png_metadata_chunks.h"
 
 #include <gtest/gtest.h>
 #include <magick/MagickCore.h>
@@ -52,7 +52,7 @@ std::ptrdiff_t countOf(const std::vector<std::string>& types, const std::string&
 
 // Through the wrapped writer: one eXIf, in front of the data, and none of ImageMagick's own
 // text chunks (its dates, its copies of the EXIF values).
-TEST(PngExifChunk, TheWriterPutsExifInFrontOfTheImageDataOnce) {
+TEST(PngMetadataChunks, TheWriterPutsExifInFrontOfTheImageDataOnce) {
     TempFolder folder;
     const auto path = folder / "picture.png";
     writePngWithExif(path);
@@ -62,8 +62,9 @@ TEST(PngExifChunk, TheWriterPutsExifInFrontOfTheImageDataOnce) {
     EXPECT_EQ(countOf(written, "tEXt") + countOf(written, "zTXt"), 0);
 }
 
-// A file with eXIf behind IDAT, as ImageMagick's own writer leaves it: the new block replaces it.
-TEST(PngExifChunk, ReplacesAnExifChunkBehindTheData) {
+// A file with eXIf behind IDAT, as ImageMagick's own writer leaves it: the new EXIF replaces it,
+// and the XMP joins it in front of the data.
+TEST(PngMetadataChunks, ReplacesAnExifChunkBehindTheDataAndAddsXmp) {
     TempFolder folder;
     const auto path = folder / "late.png";
     writePngWithExif(path);
@@ -86,11 +87,16 @@ TEST(PngExifChunk, ReplacesAnExifChunkBehindTheData) {
     const auto before = inspectPicture(path);
     const std::vector<std::uint8_t> block = {'I', 'I', 42, 0, 8, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     std::string problem;
-    ASSERT_TRUE(writeExifBeforeImageData(path.string(), block, problem)) << problem;
+    const std::string xmp = "<x:xmpmeta xmlns:x='adobe:ns:meta/'/>";
+    ASSERT_TRUE(writePngMetadata(path.string(), block, xmp, problem)) << problem;
+    ASSERT_TRUE(writePngMetadata(path.string(), block, xmp, problem)) << "again: " << problem;
     const std::string after = readFile(path);
     const auto types = chunkTypes(after);
     EXPECT_LT(indexOf(types, "eXIf"), indexOf(types, "IDAT"));
+    EXPECT_LT(indexOf(types, "iTXt"), indexOf(types, "IDAT"));
     EXPECT_EQ(countOf(types, "eXIf"), 1);
+    EXPECT_EQ(countOf(types, "iTXt"), 1) << "the second write replaced the first";
+    EXPECT_NE(after.find(std::string("XML:com.adobe.xmp\0\0\0\0\0", 22) + xmp), std::string::npos);
     EXPECT_NE(after.find(std::string(block.begin(), block.end())), std::string::npos);
     const auto facts = inspectPicture(path);
     ASSERT_TRUE(before && facts);
@@ -98,12 +104,12 @@ TEST(PngExifChunk, ReplacesAnExifChunkBehindTheData) {
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"late.png"});
 }
 
-TEST(PngExifChunk, LeavesWhatIsNoPngAlone) {
+TEST(PngMetadataChunks, LeavesWhatIsNoPngAlone) {
     TempFolder folder;
     writeFile(folder / "fake.png", "no PNG here");
     const std::vector<std::uint8_t> block = {'I', 'I', 42, 0};
     std::string problem;
-    EXPECT_FALSE(writeExifBeforeImageData((folder / "fake.png").string(), block, problem));
+    EXPECT_FALSE(writePngMetadata((folder / "fake.png").string(), block, "", problem));
     EXPECT_EQ(readFile(folder / "fake.png"), "no PNG here");
 }
 
