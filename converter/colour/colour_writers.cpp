@@ -6,6 +6,7 @@
 #include <string>
 
 #include "colour/srgb_conversion.h"
+#include "magick/wrapped_writers.h"
 
 namespace quorvel::converter {
 namespace {
@@ -48,15 +49,9 @@ std::array<WrappedWriter, 14> g_writers = {{{"GIF", toSrgb},
                                             {"JNG", withoutContradictingChunks},
                                             {"MNG", withoutContradictingChunks}}};
 
-const WrappedWriter* writerFor(const char* format) {
-    for (const WrappedWriter& writer : g_writers)
-        if (LocaleCompare(writer.format, format) == 0 && writer.original) return &writer;
-    return nullptr;
-}
-
 MagickBooleanType writeWithColourManaged(const ImageInfo* info, Image* image) {
-    const WrappedWriter* writer = writerFor(info->magick);
-    if (!writer) writer = writerFor(image->magick);
+    const WrappedWriter* writer =
+        wrappedWriterFor(std::span<const WrappedWriter>(g_writers), info, image);
     if (!writer) return MagickFalse;
     for (Image* frame = image; frame; frame = GetNextImageInList(frame)) writer->prepare(frame);
     return writer->original(info, image);
@@ -65,15 +60,7 @@ MagickBooleanType writeWithColourManaged(const ImageInfo* info, Image* image) {
 }  // namespace
 
 void manageColourInWrittenFiles() {
-    ExceptionInfo* exception = AcquireExceptionInfo();
-    for (WrappedWriter& writer : g_writers) {
-        // As for the EXIF-keeping writers: the format list hands out const entries.
-        auto* coder = const_cast<MagickInfo*>(GetMagickInfo(writer.format, exception));
-        if (!coder || !coder->encoder || coder->encoder == writeWithColourManaged) continue;
-        writer.original = coder->encoder;
-        coder->encoder = writeWithColourManaged;
-    }
-    DestroyExceptionInfo(exception);
+    wrapWriters(std::span<WrappedWriter>(g_writers), writeWithColourManaged);
 }
 
 }  // namespace quorvel::converter

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "magick/wrapped_writers.h"
 #include "metadata/exiv2_library.h"
 #include "metadata/metadata_file_writer.h"
 #include "metadata/output_metadata.h"
@@ -36,12 +37,6 @@ std::array<WrappedWriter, 13> g_writers = {{{"JPEG", MetadataFormat::Jpeg},
                                             {"PNG48", MetadataFormat::Png},
                                             {"PNG64", MetadataFormat::Png},
                                             {"PNG00", MetadataFormat::Png}}};
-
-const WrappedWriter* writerFor(const char* format) {
-    for (const WrappedWriter& writer : g_writers)
-        if (LocaleCompare(writer.format, format) == 0 && writer.original) return &writer;
-    return nullptr;
-}
 
 bool isRegularFile(const char* path) {
     struct stat info {};
@@ -87,8 +82,8 @@ std::unique_ptr<ImageInfo, ImageInfoDeleter> withoutPngTextChunks(const ImageInf
 }
 
 MagickBooleanType writeWithMetadata(const ImageInfo* info, Image* image) {
-    const WrappedWriter* writer = writerFor(info->magick);
-    if (!writer) writer = writerFor(image->magick);
+    const WrappedWriter* writer =
+        wrappedWriterFor(std::span<const WrappedWriter>(g_writers), info, image);
     if (!writer) return MagickFalse;
     PhotoMetadata metadata = metadataOfPicture(image);
     // ImageMagick's PNG and TIFF readers keep no EXIF profile: exiv2 reads such a source itself.
@@ -110,16 +105,7 @@ MagickBooleanType writeWithMetadata(const ImageInfo* info, Image* image) {
 
 void writeMetadataWithPictures() {
     startExiv2();
-    ExceptionInfo* exception = AcquireExceptionInfo();
-    for (WrappedWriter& writer : g_writers) {
-        // The format list hands out const entries; replacing the writer in place is the one
-        // way to extend a built-in coder without re-registering (and re-owning) it.
-        auto* coder = const_cast<MagickInfo*>(GetMagickInfo(writer.format, exception));
-        if (!coder || !coder->encoder || coder->encoder == writeWithMetadata) continue;
-        writer.original = coder->encoder;
-        coder->encoder = writeWithMetadata;
-    }
-    DestroyExceptionInfo(exception);
+    wrapWriters(std::span<WrappedWriter>(g_writers), writeWithMetadata);
 }
 
 }  // namespace quorvel::converter

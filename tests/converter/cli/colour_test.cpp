@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "conversion_fixture.h"
+#include "read_picture.h"
 #include "nclx_heif.h"
 
 namespace quorvel::converter {
@@ -13,19 +14,8 @@ namespace {
 using namespace testing_support;
 namespace fs = std::filesystem;
 
-struct Picture {
-    Image* image = nullptr;
-    explicit Picture(const fs::path& path) {
-        ImageInfo* info = AcquireImageInfo();
-        ExceptionInfo* exception = AcquireExceptionInfo();
-        CopyMagickString(info->filename, path.c_str(), MaxTextExtent);
-        image = ReadImage(info, exception);
-        DestroyExceptionInfo(exception);
-        DestroyImageInfo(info);
-    }
-    ~Picture() {
-        if (image) DestroyImageList(image);
-    }
+struct Picture : ReadPicture {
+    using ReadPicture::ReadPicture;
     std::string profileDescription() const {
         const char* text = image ? GetImageProperty(image, "icc:description") : nullptr;
         return text ? text : "";

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "conversion_fixture.h"
+#include "read_picture.h"
 
 namespace quorvel::converter {
 namespace {
@@ -11,19 +12,8 @@ namespace {
 using namespace testing_support;
 namespace fs = std::filesystem;
 
-struct Read {
-    Image* image = nullptr;
-    explicit Read(const fs::path& path) {
-        ImageInfo* info = AcquireImageInfo();
-        ExceptionInfo* exception = AcquireExceptionInfo();
-        CopyMagickString(info->filename, path.c_str(), MaxTextExtent);
-        image = ReadImage(info, exception);
-        DestroyExceptionInfo(exception);
-        DestroyImageInfo(info);
-    }
-    ~Read() {
-        if (image) DestroyImageList(image);
-    }
+struct Read : ReadPicture {
+    using ReadPicture::ReadPicture;
     // Red, green, blue and alpha, 0..1.
     std::array<double, 4> pixel(ssize_t x, ssize_t y) const {
         PixelPacket p{};
