@@ -33,10 +33,16 @@ public:
     // Reads at most `capacity` bytes; nullopt when the read failed or the pipe is at its end.
     std::optional<std::size_t> read(char* buffer, std::size_t capacity);
 
-    // Collects the child's exit status if it has ended, without blocking.
+    // True once the child has ended, collecting its exit status without blocking. A child that
+    // cannot be waited for at all (the system collected it already) has ended too.
     bool reap();
-    // The exit status once reaped: the exit code, or 128 + signal number for a killed child.
+    // The exit status once reaped: the exit code, or 128 + signal number for a killed child;
+    // nullopt while it runs, and when the system collected it before we could.
     std::optional<int> exitStatus() const;
+
+    // Asks a child that still runs to end (SIGTERM, so it can clean up after itself), or with
+    // `force` ends it outright (SIGKILL; TerminateProcess on Windows, where both are the same).
+    void terminate(bool force);
 
 private:
     struct Impl;

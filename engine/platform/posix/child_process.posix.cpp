@@ -61,11 +61,12 @@ void closeFd(int& fd) {
 struct ChildProcess::Impl {
     int readEnd = -1;
     pid_t pid = -1;
+    bool ended = false;
     std::optional<int> status;
 
     ~Impl() {
         closeFd(readEnd);
-        if (pid > 0 && !status) orphans().adopt(pid);
+        if (pid > 0 && !ended) orphans().adopt(pid);
     }
 };
 
@@ -110,6 +111,7 @@ StartResult ChildProcess::start(const std::string& commandLine) {
     }
     m_impl->readEnd = readEnd;
     m_impl->pid = pid;
+    m_impl->ended = false;
     m_impl->status.reset();
     return {};
 }
@@ -130,18 +132,27 @@ std::optional<std::size_t> ChildProcess::read(char* buffer, std::size_t capacity
 }
 
 bool ChildProcess::reap() {
-    if (m_impl->status) return true;
+    if (m_impl->ended) return true;
     if (m_impl->pid <= 0) return false;
     int status = 0;
     pid_t r;
     do {
         r = waitpid(m_impl->pid, &status, WNOHANG);
     } while (r < 0 && errno == EINTR);
-    if (r != m_impl->pid) return false;
-    m_impl->status = statusFromWait(status);
+    if (r == 0) return false;  // still running
+    m_impl->ended = true;
+    // Any failure means the child is no longer ours to wait for: with SIGCHLD ignored (a
+    // setting that survives exec) the kernel collects it itself and waitpid says ECHILD. Its
+    // exit status is then unknown.
+    if (r == m_impl->pid) m_impl->status = statusFromWait(status);
     return true;
 }
 
 std::optional<int> ChildProcess::exitStatus() const { return m_impl->status; }
+
+void ChildProcess::terminate(bool force) {
+    // Not yet reaped, so the id is still our child's and cannot belong to another process.
+    if (m_impl->pid > 0 && !m_impl->ended) kill(m_impl->pid, force ? SIGKILL : SIGTERM);
+}
 
 }  // namespace quorvel::platform

@@ -17,6 +17,7 @@ void closeHandle(HANDLE& h) {
 struct ChildProcess::Impl {
     HANDLE readEnd = nullptr;
     PROCESS_INFORMATION info{};
+    bool ended = false;
     std::optional<int> status;
 
     ~Impl() {
@@ -65,6 +66,7 @@ StartResult ChildProcess::start(const std::string& commandLine) {
     closeHandle(writeEnd);
     m_impl->readEnd = readEnd;
     m_impl->info = info;
+    m_impl->ended = false;
     m_impl->status.reset();
     return {};
 }
@@ -87,15 +89,23 @@ std::optional<std::size_t> ChildProcess::read(char* buffer, std::size_t capacity
 }
 
 bool ChildProcess::reap() {
-    if (m_impl->status) return true;
-    if (!m_impl->info.hProcess || WaitForSingleObject(m_impl->info.hProcess, 0) != WAIT_OBJECT_0)
-        return false;
+    if (m_impl->ended) return true;
+    if (!m_impl->info.hProcess) return false;
+    const DWORD waited = WaitForSingleObject(m_impl->info.hProcess, 0);
+    if (waited == WAIT_TIMEOUT) return false;
+    // A wait that fails cannot tell us more later: the child counts as ended, status unknown.
+    m_impl->ended = true;
     DWORD code = 0;
-    if (!GetExitCodeProcess(m_impl->info.hProcess, &code)) return false;
-    m_impl->status = int(code);
+    if (waited == WAIT_OBJECT_0 && GetExitCodeProcess(m_impl->info.hProcess, &code))
+        m_impl->status = int(code);
     return true;
 }
 
 std::optional<int> ChildProcess::exitStatus() const { return m_impl->status; }
+
+void ChildProcess::terminate(bool) {
+    // Windows has no polite request to a console-less child: both ways end it at once.
+    if (m_impl->info.hProcess && !m_impl->ended) TerminateProcess(m_impl->info.hProcess, 1);
+}
 
 }  // namespace quorvel::platform
