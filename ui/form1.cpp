@@ -19,6 +19,7 @@
 #include "form1_layout.h"
 #include "option_handlers.h"
 #include "photo_intake.h"
+#include "staging.h"
 #include "unicode_dialogs.h"
 
 using namespace Qt::StringLiterals;
@@ -59,13 +60,17 @@ void Form1::createParts() {
 void Form1::Form_Load() {
     m_pictures->showNormal();
     // runDos before the window strings: they live with the batch, which runs through it.
-    runDos = std::make_unique<DOSOutputs>(*m_services.pump, *m_services.messages);
+    runDos = std::make_unique<DOSOutputs>(DOSOutputs::Platform{
+        *m_services.pump, *m_services.messages, *m_services.codePage, *m_services.children,
+        *m_services.processes});
     m_runner = std::make_unique<DOSOutputsRunner>(*runDos);
     m_batch = std::make_unique<ConversionBatch>(*m_batchWindow, *m_runner,
-                                                m_services.programFolder);
+                                                m_services.programFolder, *m_services.fileSystem,
+                                                *m_services.codePage, *m_services.clock);
     m_batch->OutputFolder(defaultOutputFolder());
     UnicodeDialogs = std::make_unique<CommonDlgsW>(*m_services.dialogs);
-    m_staging = std::make_unique<PhotoStaging>(m_services.stagingFolder);
+    m_staging = std::make_unique<PhotoStaging>(m_services.stagingFolder, *m_services.fileSystem,
+                                               *m_services.codePage, *m_services.clock);
     m_intake = std::make_unique<PhotoIntake>(PhotoIntake::Parts{
         *this, *m_controls.Label1, *m_controls.timerRun, *m_batchWindow, *m_batch, *m_staging,
         *m_pictures});

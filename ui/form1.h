@@ -28,7 +28,7 @@ class PhotoStaging;
 class Form1 : public QWidget {
     Q_OBJECT
 public:
-    explicit Form1(Form1Services services = {});
+    explicit Form1(Form1Services services);
     ~Form1() override;
 
     const Form1Controls& controls() const { return m_controls; }

@@ -11,6 +11,7 @@
 #include "conversion_batch.h"
 #include "dos_outputs.h"
 #include "dos_outputs_runner.h"
+#include "real_runner.h"
 #include "test_process.h"
 
 namespace quorvel {
@@ -66,7 +67,7 @@ protected:
                                        (m_dir / "in" / "c.heic").string()};
     platform::PlainEventPump pump;
     RecordedMessages messages;
-    DOSOutputs runDos{pump, messages};
+    DOSOutputs runDos{test::realRunnerPlatform(pump, messages)};
     DOSOutputsRunner runner{runDos};
     Log log;
     FakeWindow window{log};

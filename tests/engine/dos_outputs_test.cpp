@@ -72,7 +72,7 @@ TEST_F(DOSOutputsTest, StartFailuresShowTheirMessageAndRaiseNoEvent) {
     commandOvers = 0;
     messages.texts.clear();
 
-    DOSOutputs fresh(pump, messages);
+    DOSOutputs fresh(realRunnerPlatform(pump, messages));
     EXPECT_EQ(fresh.ExecuteCommand(), "");
     EXPECT_EQ(runner.ExecuteCommand((m_dir / "missing.exe").string() + " -quality 85%"), "");
     EXPECT_EQ(runner.ExecuteCommand("no-such-program-quorvel-test x"), "");
