@@ -182,6 +182,14 @@ void Form1::closeEvent(QCloseEvent* event) {
     event->accept();
     m_unloading = true;
     endIfUnloaded();
+    if (!m_unloadAnnounced) endRunningConversion();
+}
+
+void Form1::endRunningConversion() {
+    // Its output is written atomically, so ending it loses nothing but that photo; SIGTERM
+    // lets it remove its own staging first, and only one that ignores that is killed.
+    QTimer::singleShot(kCloseGraceMilliseconds, this, [this] { runDos->terminateRuns(false); });
+    QTimer::singleShot(2 * kCloseGraceMilliseconds, this, [this] { runDos->terminateRuns(true); });
 }
 
 void Form1::Form_Unload(short& Cancel) {

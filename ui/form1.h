@@ -43,6 +43,9 @@ public:
     TwipsSize outerSize() const { return m_outerSize; }
     OptionControls optionControls() const;
 
+    // How long a conversion still running at the close may take to finish before it is ended.
+    static constexpr int kCloseGraceMilliseconds = 3000;
+
 Q_SIGNALS:
     // The window was closed and no batch runs any more: the program may end now.
     void unloaded();
@@ -69,6 +72,7 @@ private:
     void sizeWindow();
     void centreOnScreen();
     void endIfUnloaded();
+    void endRunningConversion();
 
     Form1Services m_services;
     NoOptionSettings m_noSettings;

@@ -1,6 +1,7 @@
 // Whole batches through the fake converter named convert.exe in a temporary program folder:
 // a drop of three files, a click, a failing file, a drop during a batch, and closing the window
 // while a batch runs.
+#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
@@ -27,6 +28,21 @@ constexpr int kBatchTimeout = 60000;  // other programs named convert.exe may ho
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
 
+// Whether any process runs the program file at `path` (the stand-in converter of this test,
+// not some other program's convert.exe).
+bool programRuns(const QString& path) {
+    const QString wanted = QFileInfo(path).canonicalFilePath();
+    for (const QString& pid : QDir(u"/proc"_s).entryList(QDir::Dirs)) {
+        if (!pid.front().isDigit()) continue;
+        const QString exe = QFileInfo(u"/proc/"_s + pid + u"/exe"_s).symLinkTarget();
+        QFile stat(u"/proc/"_s + pid + u"/stat"_s);
+        const bool zombie = stat.open(QIODevice::ReadOnly) &&
+                            stat.readAll().split(')').last().trimmed().startsWith('Z');
+        if (exe == wanted && !zombie) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 class DropBatchTest : public QObject {
@@ -39,6 +55,7 @@ private Q_SLOTS:
     void failingFileIsNamedInOneSummary();
     void dropDuringABatchIsConvertedAfterIt();
     void closingDuringABatchEndsAfterTheRunningConversion();
+    void closingWithAConverterThatNeverEndsEndsTheProgram();
 
 private:
     Form1& form() { return *m_form; }
@@ -191,6 +208,20 @@ void DropBatchTest::closingDuringABatchEndsAfterTheRunningConversion() {
     QTest::qWait(200);
     QCOMPARE(m_converter->runs().size(), 1);
     QCOMPARE(unloaded.count(), 1);
+}
+
+void DropBatchTest::closingWithAConverterThatNeverEndsEndsTheProgram() {
+    m_converter->sleepEachRun(600000);
+    const QString converter = q(m_converter->programFolder()) + u"/data/convert.exe"_s;
+    QSignalSpy unloaded(&form(), &Form1::unloaded);
+    whenCaption(u"Converting...1/1"_s, 100, [&] { form().close(); });
+    test::dropFiles(form(), {m_converter->makeInput(u"1.NEF"_s)});
+    // The grace, then SIGTERM: well within the converter's ten minutes.
+    QTRY_COMPARE_WITH_TIMEOUT(unloaded.count(), 1, kBatchTimeout);
+    QVERIFY(!form().isVisible());
+    QVERIFY(!programRuns(converter));
+    QVERIFY(!QFileInfo::exists(q(m_converter->outputFolder()) + u"/1.JPG"_s));
+    QVERIFY(m_world->messages.texts.empty());
 }
 
 }  // namespace quorvel
