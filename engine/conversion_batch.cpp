@@ -144,6 +144,7 @@ ConverterRun ConversionBatch::runConverter() {
         // the batch still ends in idle.
         ConverterRun interrupted;
         interrupted.started = true;
+        interrupted.interrupted = true;
         interrupted.output = error.what();
         return interrupted;
     }
@@ -153,6 +154,8 @@ void ConversionBatch::recordOutcome(const std::string& entry, const std::string&
                                     const ConverterRun& run) {
     if (!run.started)
         m_failures.push_back({entry, FailureKind::NotStarted, {}, run.output});
+    else if (run.interrupted)
+        m_failures.push_back({entry, FailureKind::Interrupted, {}, run.output});
     else if (run.exitStatus.value_or(0) != 0)
         m_failures.push_back({entry, FailureKind::ExitStatus, run.exitStatus, run.output});
     else if (!FileExists(output, m_fileSystem, m_codePage))

@@ -60,8 +60,8 @@ void Form1BatchWindow::yieldOnce() { m_pump.pumpOnce(); }
 
 void Form1BatchWindow::openFolder(const std::string& folder) { m_opener.openFolder(folder); }
 
-void Form1BatchWindow::showFailureSummary(const std::string& text) {
-    m_messages.showCritical(text);
+void Form1BatchWindow::showFailureSummary(const FailureSummary& summary) {
+    m_messages.showCriticalWithDetails(summary.text, summary.details);
 }
 
 }  // namespace quorvel

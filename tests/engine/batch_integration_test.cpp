@@ -102,10 +102,10 @@ TEST_F(BatchIntegrationTest, AFailingConversionIsNamedWithTheFirstLineOfItsMessa
     batch.PrepareBatch();
     batch.RunBatch(BatchVariant::Drop);
     ASSERT_EQ(window.summaries.size(), 1u);
-    EXPECT_EQ(window.summaries[0], "1 photo was not converted:\n\n" + inputs[1] +
-                                       ": the converter failed (exit status 1): convert.exe: "
-                                       "unable to open image '" +
-                                       inputs[1] + "'");
+    EXPECT_EQ(window.summaries[0],
+              "1 photo was not converted. The details name each one and why.\n" + inputs[1] +
+                  ": the conversion failed: convert.exe: unable to open image '" + inputs[1] +
+                  "'");
     EXPECT_TRUE(fs::exists(output("a.JPG")) && fs::exists(output("c.JPG")));
 }
 
