@@ -174,6 +174,22 @@ TEST_F(ConversionBatchTest, ADropDuringTheBatchIsQueuedAndItsTickDeferred) {
     EXPECT_TRUE(window.list.empty());
 }
 
+TEST_F(ConversionBatchTest, ADeferredClickAndADeferredDropEachKeepTheirNaming) {
+    window.list = native(Log{"/p/a.NEF"});
+    runner.during = [&](int run) {
+        if (run != 1) return;
+        window.list.push_back(native("/p/d?1.NEF"));  // dropped: its tick comes now
+        batch.RunBatch(BatchVariant::Drop);
+        window.list.push_back(native("/p/c?2.NEF"));  // then one picked
+        batch.RunBatch(BatchVariant::Click);
+    };
+    batch.RunBatch(BatchVariant::Drop);
+    EXPECT_EQ(runner.commands, (Log{line("/p/a.NEF", "/out/a.JPG"),
+                                    line("/p/d?1.NEF", "/out/d 1.JPG"),
+                                    line("/p/c?2.NEF", "/out/c?2.JPG")}));
+    EXPECT_TRUE(window.list.empty());
+}
+
 TEST_F(ConversionBatchTest, ADropWhoseTickComesAfterTheBatchKeepsItsEntries) {
     window.list = native(Log{"/p/a.NEF"});
     runner.during = [&](int) { window.list.push_back(native("/p/late.NEF")); };
