@@ -55,6 +55,32 @@ void Form1::createParts() {
     m_batchWindow = std::make_unique<Form1BatchWindow>(
         m_controls, *m_pictures, *m_services.pump, *m_services.opener, *m_services.messages);
     connect(m_controls.timerRun, &QTimer::timeout, this, &Form1::timerRun_Timer);
+    // Only the window takes drops: a text box would insert the dropped file's address into
+    // the quality or width, so its drags are the window's.
+    for (QLineEdit* box : {m_controls.txtConvert, m_controls.txtResize, m_controls.Text2,
+                           m_controls.Text1}) {
+        box->setAcceptDrops(false);
+        box->installEventFilter(this);
+    }
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::DragEnter:
+            dragEnterEvent(static_cast<QDragEnterEvent*>(event));
+            return true;
+        case QEvent::DragMove:
+            dragMoveEvent(static_cast<QDragMoveEvent*>(event));
+            return true;
+        case QEvent::DragLeave:
+            dragLeaveEvent(static_cast<QDragLeaveEvent*>(event));
+            return true;
+        case QEvent::Drop:
+            dropEvent(static_cast<QDropEvent*>(event));
+            return true;
+        default:
+            return QWidget::eventFilter(watched, event);
+    }
 }
 
 void Form1::Form_Load() {
