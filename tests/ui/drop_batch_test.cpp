@@ -1,7 +1,10 @@
 // Whole batches through the fake converter named convert.exe in a temporary program folder:
 // a drop of three files, a click, a failing file, a drop during a batch, and closing the window
 // while a batch runs.
+#include <sys/stat.h>
+
 #include <QDir>
+#include <fstream>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
@@ -27,6 +30,22 @@ namespace {
 constexpr int kBatchTimeout = 60000;  // other programs named convert.exe may hold a run up
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
+
+// A drop's data as the X11 platform hands it over: the URI list's bytes as the file manager
+// sent them. (QMimeData::setData would parse them into QUrls at once.)
+class RawUriList : public QMimeData {
+public:
+    explicit RawUriList(QByteArray bytes) : m_bytes(std::move(bytes)) {}
+    QStringList formats() const override { return {u"text/uri-list"_s}; }
+
+protected:
+    QVariant retrieveData(const QString& format, QMetaType) const override {
+        return format == u"text/uri-list"_s ? QVariant(m_bytes) : QVariant();
+    }
+
+private:
+    QByteArray m_bytes;
+};
 
 // Whether any process runs the program file at `path` (the stand-in converter of this test,
 // not some other program's convert.exe).
@@ -56,6 +75,7 @@ private Q_SLOTS:
     void dropDuringABatchIsConvertedAfterIt();
     void closingDuringABatchEndsAfterTheRunningConversion();
     void closingWithAConverterThatNeverEndsEndsTheProgram();
+    void aNameThatIsNotUtf8ConvertsFromItsRawBytes();
 
 private:
     Form1& form() { return *m_form; }
@@ -222,6 +242,20 @@ void DropBatchTest::closingWithAConverterThatNeverEndsEndsTheProgram() {
     QVERIFY(!programRuns(converter));
     QVERIFY(!QFileInfo::exists(q(m_converter->outputFolder()) + u"/1.JPG"_s));
     QVERIFY(m_world->messages.texts.empty());
+}
+
+void DropBatchTest::aNameThatIsNotUtf8ConvertsFromItsRawBytes() {
+    // As a file manager on a Latin-1 file system sends it: the name's bytes as they are.
+    const std::string folder = QFileInfo(m_converter->makeInput(u"x.NEF"_s)).path().toStdString();
+    const std::string input = folder + "/caf\xe9.NEF";
+    std::ofstream(input, std::ios::binary) << "raw";
+    const RawUriList data(QByteArray::fromStdString("file://" + input + "\r\n"));
+    QCOMPARE(test::dropData(form(), data), Qt::CopyAction);
+    QTRY_COMPARE_WITH_TIMEOUT(m_world->opener.folders.size(), 1u, kBatchTimeout);
+    QVERIFY(m_world->messages.texts.empty());
+    QCOMPARE(m_converter->runs().size(), 1);
+    struct stat converted {};
+    QCOMPARE(stat((m_converter->outputFolder() + "/caf\xe9.JPG").c_str(), &converted), 0);
 }
 
 }  // namespace quorvel
