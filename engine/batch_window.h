@@ -4,6 +4,8 @@
 // needed; tests implement it with plain fields.
 #include <string>
 
+#include "failure_summary.h"
+
 namespace quorvel {
 
 class BatchWindow {
@@ -37,8 +39,9 @@ public:
     virtual void yieldOnce() = 0;
     // Opens the folder in the desktop's file manager; a failure is ignored.
     virtual void openFolder(const std::string& folder) = 0;
-    // Shows the batch's failure summary in a modal critical message box captioned "Quorvel".
-    virtual void showFailureSummary(const std::string& text) = 0;
+    // Shows the batch's failure summary in a modal critical message box captioned "Quorvel":
+    // its short text, with every entry in a scrollable details area.
+    virtual void showFailureSummary(const FailureSummary& summary) = 0;
 };
 
 }  // namespace quorvel

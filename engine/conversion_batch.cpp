@@ -1,5 +1,6 @@
 #include "conversion_batch.h"
 
+#include <algorithm>
 #include <exception>
 
 #include "contract/converter_contract.h"
@@ -49,24 +50,31 @@ void ConversionBatch::PrepareBatch() {
 void ConversionBatch::RunBatch(BatchVariant variant) {
     if (m_running || m_stopRequested) return defer(variant);
     ResetOnExit busy(m_running);
-    runOnce(variant);
-    while (m_deferred && !m_stopRequested) {
-        const BatchVariant next = *m_deferred;
-        m_deferred.reset();
-        runOnce(next);
+    runOnce(variant, std::nullopt);
+    while (!m_deferred.empty() && !m_stopRequested) {
+        const Deferred next = m_deferred.front();
+        m_deferred.erase(m_deferred.begin());
+        // The last one takes every entry left, as the tick it stands in for would have.
+        runOnce(next.variant,
+                m_deferred.empty() ? std::nullopt : std::optional<int>(next.entriesEnd));
     }
-    m_deferred.reset();
+    m_deferred.clear();
 }
 
 void ConversionBatch::defer(BatchVariant variant) {
     // The tick fires once per arming; the deferred run stands in for it.
     if (variant == BatchVariant::Drop) m_window.disarmRunTimer();
     if (m_stopRequested) return;
-    // A click variant also prepares the batch, so it wins over a drop waiting beside it.
-    if (!m_deferred || variant == BatchVariant::Click) m_deferred = variant;
+    // Each waiting variant keeps its own entries: the dropped ones get CleanOutputName, the
+    // picked one GetBaseName, whatever order they came in.
+    const int end = m_window.entryCount();
+    if (!m_deferred.empty() && m_deferred.back().variant == variant)
+        m_deferred.back().entriesEnd = end;
+    else
+        m_deferred.push_back({variant, end});
 }
 
-void ConversionBatch::runOnce(BatchVariant variant) {
+void ConversionBatch::runOnce(BatchVariant variant, std::optional<int> entries) {
     m_outputsThisBatch.clear();
     m_failures.clear();
     if (variant == BatchVariant::Click) {
@@ -77,7 +85,7 @@ void ConversionBatch::runOnce(BatchVariant variant) {
     } else {
         m_window.disarmRunTimer();
     }
-    const int count = m_window.entryCount();
+    const int count = std::min(entries.value_or(m_window.entryCount()), m_window.entryCount());
     runEntries(count, variant);
     finish(count);
 }
@@ -144,6 +152,7 @@ ConverterRun ConversionBatch::runConverter() {
         // the batch still ends in idle.
         ConverterRun interrupted;
         interrupted.started = true;
+        interrupted.interrupted = true;
         interrupted.output = error.what();
         return interrupted;
     }
@@ -153,6 +162,8 @@ void ConversionBatch::recordOutcome(const std::string& entry, const std::string&
                                     const ConverterRun& run) {
     if (!run.started)
         m_failures.push_back({entry, FailureKind::NotStarted, {}, run.output});
+    else if (run.interrupted)
+        m_failures.push_back({entry, FailureKind::Interrupted, {}, run.output});
     else if (run.exitStatus.value_or(0) != 0)
         m_failures.push_back({entry, FailureKind::ExitStatus, run.exitStatus, run.output});
     else if (!FileExists(output, m_fileSystem, m_codePage))
@@ -163,6 +174,7 @@ void ConversionBatch::finish(int count) {
     // A closing window wants no file manager and no message box.
     if (!m_stopRequested) m_window.openFolder(m_outputFolder);
     m_window.removeFirstEntries(count);
+    for (Deferred& waiting : m_deferred) waiting.entriesEnd = std::max(0, waiting.entriesEnd - count);
     m_window.setPrompt(kIdlePrompt);
     if (!m_stopRequested && !m_failures.empty())
         m_window.showFailureSummary(composeFailureSummary(m_failures));

@@ -65,7 +65,8 @@ public:
 private:
     enum class EntryResult { Ran, StartFailed, Stopped };
 
-    void runOnce(BatchVariant variant);
+    // Runs the first `entries` entries of the list, or all it holds then.
+    void runOnce(BatchVariant variant, std::optional<int> entries);
     void defer(BatchVariant variant);
     void runEntries(int count, BatchVariant variant);
     EntryResult convertEntry(int index, BatchVariant variant);
@@ -90,7 +91,12 @@ private:
 
     bool m_running = false;
     bool m_stopRequested = false;
-    std::optional<BatchVariant> m_deferred;
+    // A variant that came while a batch ran, with the end of its entries in the list.
+    struct Deferred {
+        BatchVariant variant;
+        int entriesEnd;
+    };
+    std::vector<Deferred> m_deferred;
     std::set<std::string> m_outputsThisBatch;  // ASCII-lowercased output paths
     std::vector<EntryFailure> m_failures;
 };

@@ -8,7 +8,9 @@ namespace quorvel {
 struct ConverterRun {
     bool started = false;           // false: the runner could not start it (and said so)
     std::optional<int> exitStatus;  // the converter's exit status, when it was collected
-    std::string output;             // what the converter wrote to stdout and stderr
+    std::string output;             // what the converter wrote to stdout and stderr, or the
+                                    // error that interrupted the wait
+    bool interrupted = false;       // the wait was left in its middle by an error
 };
 
 class ConverterRunner {

@@ -10,13 +10,16 @@ constexpr std::string_view kReserved = "/\\<>?\":*|";
 
 bool continuesCharacter(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
-// Keeps at most kNameCap whole characters within kNameCap bytes.
-void capName(std::string& name) {
-    std::size_t end = 0;
-    for (std::size_t characters = 0; end < name.size() && characters < kNameCap; ++characters) {
+// Keeps the whole characters whose ANSI form fits in kNameCap bytes: the file name is made
+// from that form, so on Linux (UTF-8) a two-byte character counts twice, and in Windows-1252
+// every character once.
+void capName(std::string& name, const platform::CodePage& codePage) {
+    std::size_t end = 0, ansiBytes = 0;
+    while (end < name.size()) {
         std::size_t next = end + 1;
         while (next < name.size() && continuesCharacter(name[next])) ++next;
-        if (next > kNameCap) break;
+        ansiBytes += codePage.toAnsi(std::string_view(name).substr(end, next - end)).size();
+        if (ansiBytes > kNameCap) break;
         end = next;
     }
     name.resize(end);
@@ -41,7 +44,7 @@ std::string CleanOutputName(std::string_view path, const platform::CodePage& cod
     std::string name = codePage.roundTrip(GetBaseName(path, separator));
     for (char& c : name)
         if (kReserved.find(c) != std::string_view::npos) c = ' ';
-    capName(name);
+    capName(name, codePage);
     return onlySpaces(name) ? fallbackName(clock) : name;
 }
 

@@ -19,6 +19,7 @@
 #include "form1_layout.h"
 #include "option_handlers.h"
 #include "photo_intake.h"
+#include "staging.h"
 #include "unicode_dialogs.h"
 
 using namespace Qt::StringLiterals;
@@ -54,18 +55,48 @@ void Form1::createParts() {
     m_batchWindow = std::make_unique<Form1BatchWindow>(
         m_controls, *m_pictures, *m_services.pump, *m_services.opener, *m_services.messages);
     connect(m_controls.timerRun, &QTimer::timeout, this, &Form1::timerRun_Timer);
+    // Only the window takes drops: a text box would insert the dropped file's address into
+    // the quality or width, so its drags are the window's.
+    for (QLineEdit* box : {m_controls.txtConvert, m_controls.txtResize, m_controls.Text2,
+                           m_controls.Text1}) {
+        box->setAcceptDrops(false);
+        box->installEventFilter(this);
+    }
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::DragEnter:
+            dragEnterEvent(static_cast<QDragEnterEvent*>(event));
+            return true;
+        case QEvent::DragMove:
+            dragMoveEvent(static_cast<QDragMoveEvent*>(event));
+            return true;
+        case QEvent::DragLeave:
+            dragLeaveEvent(static_cast<QDragLeaveEvent*>(event));
+            return true;
+        case QEvent::Drop:
+            dropEvent(static_cast<QDropEvent*>(event));
+            return true;
+        default:
+            return QWidget::eventFilter(watched, event);
+    }
 }
 
 void Form1::Form_Load() {
     m_pictures->showNormal();
     // runDos before the window strings: they live with the batch, which runs through it.
-    runDos = std::make_unique<DOSOutputs>(*m_services.pump, *m_services.messages);
+    runDos = std::make_unique<DOSOutputs>(DOSOutputs::Platform{
+        *m_services.pump, *m_services.messages, *m_services.codePage, *m_services.children,
+        *m_services.processes});
     m_runner = std::make_unique<DOSOutputsRunner>(*runDos);
     m_batch = std::make_unique<ConversionBatch>(*m_batchWindow, *m_runner,
-                                                m_services.programFolder);
+                                                m_services.programFolder, *m_services.fileSystem,
+                                                *m_services.codePage, *m_services.clock);
     m_batch->OutputFolder(defaultOutputFolder());
     UnicodeDialogs = std::make_unique<CommonDlgsW>(*m_services.dialogs);
-    m_staging = std::make_unique<PhotoStaging>(m_services.stagingFolder);
+    m_staging = std::make_unique<PhotoStaging>(m_services.stagingFolder, *m_services.fileSystem,
+                                               *m_services.codePage, *m_services.clock);
     m_intake = std::make_unique<PhotoIntake>(PhotoIntake::Parts{
         *this, *m_controls.Label1, *m_controls.timerRun, *m_batchWindow, *m_batch, *m_staging,
         *m_pictures});
@@ -177,6 +208,14 @@ void Form1::closeEvent(QCloseEvent* event) {
     event->accept();
     m_unloading = true;
     endIfUnloaded();
+    if (!m_unloadAnnounced) endRunningConversion();
+}
+
+void Form1::endRunningConversion() {
+    // Its output is written atomically, so ending it loses nothing but that photo; SIGTERM
+    // lets it remove its own staging first, and only one that ignores that is killed.
+    QTimer::singleShot(kCloseGraceMilliseconds, this, [this] { runDos->terminateRuns(false); });
+    QTimer::singleShot(2 * kCloseGraceMilliseconds, this, [this] { runDos->terminateRuns(true); });
 }
 
 void Form1::Form_Unload(short& Cancel) {

@@ -28,7 +28,7 @@ class PhotoStaging;
 class Form1 : public QWidget {
     Q_OBJECT
 public:
-    explicit Form1(Form1Services services = {});
+    explicit Form1(Form1Services services);
     ~Form1() override;
 
     const Form1Controls& controls() const { return m_controls; }
@@ -42,6 +42,9 @@ public:
     // The outer size that start-up step 8 gave the window.
     TwipsSize outerSize() const { return m_outerSize; }
     OptionControls optionControls() const;
+
+    // How long a conversion still running at the close may take to finish before it is ended.
+    static constexpr int kCloseGraceMilliseconds = 3000;
 
 Q_SIGNALS:
     // The window was closed and no batch runs any more: the program may end now.
@@ -57,6 +60,7 @@ protected:
     void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createParts();
@@ -69,6 +73,7 @@ private:
     void sizeWindow();
     void centreOnScreen();
     void endIfUnloaded();
+    void endRunningConversion();
 
     Form1Services m_services;
     NoOptionSettings m_noSettings;

@@ -11,16 +11,26 @@
 #include "shell_opener.h"
 
 namespace quorvel {
+namespace {
+
+constexpr int kPathBytesRole = Qt::UserRole + 1;
+
+}  // namespace
 
 int Form1BatchWindow::entryCount() const { return m_controls.lstFile->count(); }
 
 std::string Form1BatchWindow::entry(int index) const {
     const QListWidgetItem* item = m_controls.lstFile->item(index);
-    return item ? item->text().toStdString() : std::string();
+    if (!item) return "";
+    // The exact bytes listed, also those of a name that is not UTF-8; the text is for show.
+    const QVariant bytes = item->data(kPathBytesRole);
+    return bytes.isValid() ? bytes.toByteArray().toStdString() : item->text().toStdString();
 }
 
 void Form1BatchWindow::appendEntry(const std::string& path) {
-    m_controls.lstFile->addItem(QString::fromStdString(path));
+    auto* item = new QListWidgetItem(QString::fromStdString(path));
+    item->setData(kPathBytesRole, QByteArray::fromStdString(path));
+    m_controls.lstFile->addItem(item);
 }
 
 void Form1BatchWindow::removeFirstEntries(int count) {
@@ -60,8 +70,8 @@ void Form1BatchWindow::yieldOnce() { m_pump.pumpOnce(); }
 
 void Form1BatchWindow::openFolder(const std::string& folder) { m_opener.openFolder(folder); }
 
-void Form1BatchWindow::showFailureSummary(const std::string& text) {
-    m_messages.showCritical(text);
+void Form1BatchWindow::showFailureSummary(const FailureSummary& summary) {
+    m_messages.showCriticalWithDetails(summary.text, summary.details);
 }
 
 }  // namespace quorvel

@@ -42,7 +42,7 @@ public:
     void disarmRunTimer() override;
     void yieldOnce() override;
     void openFolder(const std::string& folder) override;
-    void showFailureSummary(const std::string& text) override;
+    void showFailureSummary(const FailureSummary& summary) override;
 
 private:
     const Form1Controls& m_controls;

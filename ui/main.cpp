@@ -4,7 +4,6 @@
 
 #include "control_looks.h"
 #include "form1.h"
-#include "settings_file.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -14,9 +13,7 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(quorvel::applicationIcon());
     // The program ends when Form1 says so: after its close, once a running conversion is done.
     QApplication::setQuitOnLastWindowClosed(false);
-    quorvel::Form1Services services;
-    services.settings = &quorvel::programSettingsFile();
-    quorvel::Form1 form(services);
+    quorvel::Form1 form(quorvel::programServices());
     QObject::connect(&form, &quorvel::Form1::unloaded, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     form.show();

@@ -22,6 +22,9 @@ void OptionHandlers::lblFormat_Click() {
 void OptionHandlers::Label5_Click() {
     const bool switchOn = m.controls.Label5->caption() == u"NO"_s;
     m.controls.Label5->setCaption(switchOn ? u"YES"_s : u"NO"_s);
+    // A disabled box would hand its focus on to the quality box with all its text selected,
+    // where the next keystroke meant for the width replaces the quality: the window keeps it.
+    if (!switchOn && m.controls.txtResize->hasFocus()) m.owner.setFocus(Qt::OtherFocusReason);
     m.controls.txtResize->setEnabled(switchOn);
 }
 

@@ -9,6 +9,7 @@
 
 #include "conversion_batch.h"
 #include "drop_area_pictures.h"
+#include "dropped_paths.h"
 #include "hover_rectangle.h"
 #include "staging.h"
 #include "unicode_dialogs.h"
@@ -56,11 +57,7 @@ Qt::DropAction PhotoIntake::Form_OLEDragDrop(const QMimeData* data) {
     m.pictures.showNormal();
     // Only local files make a file list; anything else dropped adds nothing. Paths go in with
     // native separators, the ones the engine splits names on.
-    if (data && data->hasUrls())
-        for (const QUrl& url : data->urls())
-            if (url.isLocalFile())
-                m.staging.stageDropped(QDir::toNativeSeparators(url.toLocalFile()).toStdString(),
-                                       m.window);
+    for (const std::string& path : droppedLocalPaths(data)) m.staging.stageDropped(path, m.window);
     m.batch.PrepareBatch();
     m.timerRun.start();
     return Qt::CopyAction;

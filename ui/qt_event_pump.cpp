@@ -19,9 +19,8 @@ bool QtEventPump::sleepUntil(Clock::time_point deadline) {
         QObject::connect(&due, &QTimer::timeout, &loop, &QEventLoop::quit);
         due.start(remaining);
         loop.exec();
-    } else {
-        pumpOnce();
     }
+    // A deadline already past needs no pumping here: the wait pumps once after every wake.
     return Clock::now() >= deadline;
 }
 

@@ -31,7 +31,9 @@ int main(int argc, char** argv) {
     quorvel::WatchedProcessName = helper.substr(helper.rfind('/') + 1);
     quorvel::platform::PlainEventPump pump;
     PrintedMessages messages;
-    quorvel::DOSOutputs runner(pump, messages);
+    quorvel::DOSOutputs runner({pump, messages, quorvel::platform::systemCodePage(),
+                               quorvel::platform::systemChildProcesses(),
+                               quorvel::platform::systemProcessTable()});
     const std::string line = quorvel::platform::quoteWindowsArgument(helper) + " --clock x";
 
     std::vector<double> latencies;

@@ -154,7 +154,8 @@ struct WindowRun {
 WindowRun runOnTheWindow(const Workspace& work) {
     QuietOpener opener;
     CountedMessages messages;
-    quorvel::Form1Services services;
+    quorvel::Form1Services services = quorvel::programServices();
+    services.settings = nullptr;
     services.opener = &opener;
     services.messages = &messages;
     services.programFolder = work.program().toStdString();

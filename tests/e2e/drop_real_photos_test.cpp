@@ -71,7 +71,8 @@ void DropRealPhotosTest::dropOfRealPhotosGivesDecodableJpgs() {
     QTemporaryDir output;
     RecordingOpener opener;
     RecordingMessages messages;
-    Form1Services services;
+    Form1Services services = programServices();
+    services.settings = nullptr;  // the user's own settings file stays out of it
     services.opener = &opener;
     services.messages = &messages;
     services.programFolder = buildRoot.toStdString();

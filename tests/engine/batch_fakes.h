@@ -85,9 +85,9 @@ public:
         if (onYield) onYield();
     }
     void openFolder(const std::string& folder) override { m_log.push_back("open " + folder); }
-    void showFailureSummary(const std::string& text) override {
+    void showFailureSummary(const FailureSummary& summary) override {
         m_log.push_back("summary");
-        summaries.push_back(text);
+        summaries.push_back(summary.text + "\n" + summary.details);
     }
 
     std::vector<std::string> list;

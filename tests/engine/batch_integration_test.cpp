@@ -11,6 +11,7 @@
 #include "conversion_batch.h"
 #include "dos_outputs.h"
 #include "dos_outputs_runner.h"
+#include "real_runner.h"
 #include "test_process.h"
 
 namespace quorvel {
@@ -66,7 +67,7 @@ protected:
                                        (m_dir / "in" / "c.heic").string()};
     platform::PlainEventPump pump;
     RecordedMessages messages;
-    DOSOutputs runDos{pump, messages};
+    DOSOutputs runDos{test::realRunnerPlatform(pump, messages)};
     DOSOutputsRunner runner{runDos};
     Log log;
     FakeWindow window{log};
@@ -101,10 +102,10 @@ TEST_F(BatchIntegrationTest, AFailingConversionIsNamedWithTheFirstLineOfItsMessa
     batch.PrepareBatch();
     batch.RunBatch(BatchVariant::Drop);
     ASSERT_EQ(window.summaries.size(), 1u);
-    EXPECT_EQ(window.summaries[0], "1 photo was not converted:\n\n" + inputs[1] +
-                                       ": the converter failed (exit status 1): convert.exe: "
-                                       "unable to open image '" +
-                                       inputs[1] + "'");
+    EXPECT_EQ(window.summaries[0],
+              "1 photo was not converted. The details name each one and why.\n" + inputs[1] +
+                  ": the conversion failed: convert.exe: unable to open image '" + inputs[1] +
+                  "'");
     EXPECT_TRUE(fs::exists(output("a.JPG")) && fs::exists(output("c.JPG")));
 }
 

@@ -1,5 +1,7 @@
 #include "platform/code_page.h"
 
+#include "platform/ansi_flags.h"
+
 #include <gtest/gtest.h>
 
 namespace quorvel::platform {
@@ -25,6 +27,25 @@ TEST(Windows1252CodePage, KeepsWhatItCanRepresentAndReplacesTheRestWithQuestionM
 TEST(Windows1252CodePage, EncodesToSingleBytes) {
     EXPECT_EQ(windows1252CodePage().toAnsi("é€Ф"), "\xE9\x80?");
     EXPECT_EQ(windows1252CodePage().fromAnsi("\xE9\x80"), "é€");
+}
+
+TEST(AnsiFlags, CodePagesThatForbidFlagsGetNoneAndNoDefaultCharacter) {
+    struct Case {
+        unsigned codePage;
+        AnsiFlags expected;
+    };
+    const Case cases[] = {
+        {1252, {kNoBestFitChars, true}}, {1251, {kNoBestFitChars, true}},
+        {932, {kNoBestFitChars, true}},  {65001, {0, false}},  // UTF-8, the Windows 10/11 option
+        {65000, {0, false}},             {42, {0, false}},
+        {50220, {0, false}},             {57004, {0, false}},
+        {50000, {kNoBestFitChars, true}},
+    };
+    for (const Case& c : cases) {
+        const AnsiFlags got = ansiFlagsFor(c.codePage);
+        EXPECT_EQ(got.flags, c.expected.flags) << c.codePage;
+        EXPECT_EQ(got.useDefaultCharacter, c.expected.useDefaultCharacter) << c.codePage;
+    }
 }
 
 }  // namespace

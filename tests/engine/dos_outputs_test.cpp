@@ -72,7 +72,7 @@ TEST_F(DOSOutputsTest, StartFailuresShowTheirMessageAndRaiseNoEvent) {
     commandOvers = 0;
     messages.texts.clear();
 
-    DOSOutputs fresh(pump, messages);
+    DOSOutputs fresh(realRunnerPlatform(pump, messages));
     EXPECT_EQ(fresh.ExecuteCommand(), "");
     EXPECT_EQ(runner.ExecuteCommand((m_dir / "missing.exe").string() + " -quality 85%"), "");
     EXPECT_EQ(runner.ExecuteCommand("no-such-program-quorvel-test x"), "");
@@ -123,21 +123,28 @@ TEST_F(DOSOutputsTest, AnotherProcessOfTheWatchedNameKeepsTheRunWaiting) {
 
 TEST_F(DOSOutputsTest, EmptyWatchedNameEndsTheRunAtTheFirstEmptyPass) {
     WatchedProcessName = "";
-    const auto start = Clock::now();
-    runner.ExecuteCommand(command("--sleep 5000"));
-    EXPECT_LT(Clock::now() - start, 4s);
-    EXPECT_EQ(runner.exitStatus(), std::nullopt);  // still running: not waited for
+    // A name no other test watches, so the child left running disturbs no one.
+    const std::string name = "qvt-unwatched-" + std::to_string(currentProcessId()) + ".exe";
+    runner.ExecuteCommand(platform::quoteWindowsArgument(helper(name)) + " --sleep 3000");
+    EXPECT_TRUE(platform::isProcessRunning(name)) << "the run waited for its child";
+    EXPECT_EQ(runner.exitStatus(), std::nullopt);
     EXPECT_EQ(commandOvers, 1);
+    for (int i = 0; i < 500 && platform::isProcessRunning(name); ++i)
+        std::this_thread::sleep_for(20ms);
+    EXPECT_FALSE(platform::isProcessRunning(name));
 }
 
 TEST_F(DOSOutputsTest, WatchedNameMatchesRegardlessOfCase) {
+    // Only the probe can keep this run waiting: its own child has another name and ends at
+    // once, and the process it must find is written in capitals.
     const std::string upper = "QVT-CAPS-" + std::to_string(currentProcessId()) + ".EXE";
     WatchedProcessName = "qvt-caps-" + std::to_string(currentProcessId()) + ".exe";
-    const std::string line = platform::quoteWindowsArgument(helper(upper)) + " --sleep 600";
-    const auto start = Clock::now();
-    runner.ExecuteCommand(line);
-    EXPECT_GE(Clock::now() - start, 500ms);
-    EXPECT_EQ(runner.exitStatus(), 0);
+    TestProcess other(helper(upper), {"--sleep", "700"});
+    // Until its exec is through, the new process still bears this test's name.
+    for (int i = 0; i < 500 && !platform::isProcessRunning(upper); ++i)
+        std::this_thread::sleep_for(1ms);
+    runner.ExecuteCommand(command("--stdout-text quick"));
+    EXPECT_TRUE(other.hasEnded()) << "the run ended before the process in capitals";
 }
 
 TEST_F(DOSOutputsTest, EventsArePumpedThroughoutTheRun) {

@@ -78,6 +78,11 @@ TEST(CleanOutputName, CutsLongNamesTo200CharactersWithoutSplittingOne) {
     const std::string cut = clean("a" + accents);  // 1 + 99 * 2 bytes; the next would split
     EXPECT_EQ(cut.size(), 199u);
     EXPECT_EQ(cut, "a" + kept.substr(0, 198));
+    // In a one-byte code page every character counts once.
+    std::string keptAnsi;
+    for (int i = 0; i < 200; ++i) keptAnsi += "é";
+    EXPECT_EQ(CleanOutputName("/p/" + accents + ".NEF", platform::windows1252CodePage(), clock, "/"),
+              keptAnsi);
     // The emptiness test sees the cut name: 200 spaces and then a letter is empty.
     EXPECT_EQ(clean(std::string(200, ' ') + "x"), kFixedName);
 }

@@ -10,6 +10,7 @@
 
 #include "dos_outputs.h"
 #include "platform/command_line.h"
+#include "real_runner.h"
 #include "test_process.h"
 
 namespace quorvel::test {
@@ -52,7 +53,7 @@ protected:
     fs::path m_dir;
     platform::PlainEventPump pump;
     RecordedMessages messages;
-    DOSOutputs runner{pump, messages};
+    DOSOutputs runner{realRunnerPlatform(pump, messages)};
     std::vector<std::string> chunks;
     int commandOvers = 0;
 };

@@ -6,6 +6,7 @@
 
 #include "dos_outputs.h"
 #include "platform/command_line.h"
+#include "real_runner.h"
 #include "test_process.h"
 
 namespace quorvel {
@@ -27,7 +28,7 @@ TEST(DOSOutputsQuickChild, OutputWrittenDuringTheProbeIsCollected) {
     WatchedProcessName = name;
     platform::PlainEventPump pump;
     NoMessages messages;
-    DOSOutputs runner(pump, messages);
+    DOSOutputs runner(test::realRunnerPlatform(pump, messages));
     const std::string line =
         platform::quoteWindowsArgument((dir / name).string()) + " --stdout-text done";
     int lost = 0;

@@ -1,6 +1,10 @@
 // Whole batches through the fake converter named convert.exe in a temporary program folder:
 // a drop of three files, a click, a failing file, a drop during a batch, and closing the window
 // while a batch runs.
+#include <sys/stat.h>
+
+#include <QDir>
+#include <fstream>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
@@ -27,6 +31,37 @@ constexpr int kBatchTimeout = 60000;  // other programs named convert.exe may ho
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
 
+// A drop's data as the X11 platform hands it over: the URI list's bytes as the file manager
+// sent them. (QMimeData::setData would parse them into QUrls at once.)
+class RawUriList : public QMimeData {
+public:
+    explicit RawUriList(QByteArray bytes) : m_bytes(std::move(bytes)) {}
+    QStringList formats() const override { return {u"text/uri-list"_s}; }
+
+protected:
+    QVariant retrieveData(const QString& format, QMetaType) const override {
+        return format == u"text/uri-list"_s ? QVariant(m_bytes) : QVariant();
+    }
+
+private:
+    QByteArray m_bytes;
+};
+
+// Whether any process runs the program file at `path` (the stand-in converter of this test,
+// not some other program's convert.exe).
+bool programRuns(const QString& path) {
+    const QString wanted = QFileInfo(path).canonicalFilePath();
+    for (const QString& pid : QDir(u"/proc"_s).entryList(QDir::Dirs)) {
+        if (!pid.front().isDigit()) continue;
+        const QString exe = QFileInfo(u"/proc/"_s + pid + u"/exe"_s).symLinkTarget();
+        QFile stat(u"/proc/"_s + pid + u"/stat"_s);
+        const bool zombie = stat.open(QIODevice::ReadOnly) &&
+                            stat.readAll().split(')').last().trimmed().startsWith('Z');
+        if (exe == wanted && !zombie) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 class DropBatchTest : public QObject {
@@ -39,6 +74,8 @@ private Q_SLOTS:
     void failingFileIsNamedInOneSummary();
     void dropDuringABatchIsConvertedAfterIt();
     void closingDuringABatchEndsAfterTheRunningConversion();
+    void closingWithAConverterThatNeverEndsEndsTheProgram();
+    void aNameThatIsNotUtf8ConvertsFromItsRawBytes();
 
 private:
     Form1& form() { return *m_form; }
@@ -191,6 +228,34 @@ void DropBatchTest::closingDuringABatchEndsAfterTheRunningConversion() {
     QTest::qWait(200);
     QCOMPARE(m_converter->runs().size(), 1);
     QCOMPARE(unloaded.count(), 1);
+}
+
+void DropBatchTest::closingWithAConverterThatNeverEndsEndsTheProgram() {
+    m_converter->sleepEachRun(600000);
+    const QString converter = q(m_converter->programFolder()) + u"/data/convert.exe"_s;
+    QSignalSpy unloaded(&form(), &Form1::unloaded);
+    whenCaption(u"Converting...1/1"_s, 100, [&] { form().close(); });
+    test::dropFiles(form(), {m_converter->makeInput(u"1.NEF"_s)});
+    // The grace, then SIGTERM: well within the converter's ten minutes.
+    QTRY_COMPARE_WITH_TIMEOUT(unloaded.count(), 1, kBatchTimeout);
+    QVERIFY(!form().isVisible());
+    QVERIFY(!programRuns(converter));
+    QVERIFY(!QFileInfo::exists(q(m_converter->outputFolder()) + u"/1.JPG"_s));
+    QVERIFY(m_world->messages.texts.empty());
+}
+
+void DropBatchTest::aNameThatIsNotUtf8ConvertsFromItsRawBytes() {
+    // As a file manager on a Latin-1 file system sends it: the name's bytes as they are.
+    const std::string folder = QFileInfo(m_converter->makeInput(u"x.NEF"_s)).path().toStdString();
+    const std::string input = folder + "/caf\xe9.NEF";
+    std::ofstream(input, std::ios::binary) << "raw";
+    const RawUriList data(QByteArray::fromStdString("file://" + input + "\r\n"));
+    QCOMPARE(test::dropData(form(), data), Qt::CopyAction);
+    QTRY_COMPARE_WITH_TIMEOUT(m_world->opener.folders.size(), 1u, kBatchTimeout);
+    QVERIFY(m_world->messages.texts.empty());
+    QCOMPARE(m_converter->runs().size(), 1);
+    struct stat converted {};
+    QCOMPARE(stat((m_converter->outputFolder() + "/caf\xe9.JPG").c_str(), &converted), 0);
 }
 
 }  // namespace quorvel

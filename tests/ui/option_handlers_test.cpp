@@ -1,5 +1,6 @@
 // The clicks of the option strip: format cycle, resize switch, output folder chooser, maker
 // link; and the text boxes that take any text.
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -36,6 +37,7 @@ private Q_SLOTS:
     void cancelReturnsToTheDefaultFolder();
     void makerLinkOpensTheProductPage();
     void textBoxesTakeAnyText();
+    void switchingResizeOffKeepsTheKeysOutOfTheQualityBox();
 
 private:
     const Form1Controls& controls() { return m_form->controls(); }
@@ -149,6 +151,27 @@ void OptionHandlersTest::textBoxesTakeAnyText() {
     controls().txtResize->clear();
     QTest::keyClicks(controls().txtResize, u"-12.5e"_s);
     QCOMPARE(controls().txtResize->text(), u"-12.5e"_s);
+}
+
+void OptionHandlersTest::switchingResizeOffKeepsTheKeysOutOfTheQualityBox() {
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    controls().Label5->setCaption(u"YES"_s);
+    controls().txtResize->setEnabled(true);
+    controls().Text1->setText(u"85"_s);
+    controls().txtResize->setText(u"1600"_s);
+    controls().txtResize->setFocus(Qt::MouseFocusReason);
+    QVERIFY(controls().txtResize->hasFocus());
+    m_form->options().Label5_Click();
+    QCOMPARE(controls().Label5->caption(), u"NO"_s);
+    QVERIFY(!controls().Text1->hasFocus());
+    QVERIFY(!controls().Text1->hasSelectedText());
+    click(controls().txtResize);  // the grey box: nothing happens
+    QVERIFY(!controls().txtResize->hasFocus());
+    QTest::keyClicks(QApplication::focusWidget() ? QApplication::focusWidget() : m_form.get(),
+                     u"50"_s);
+    QCOMPARE(controls().Text1->text(), u"85"_s);
+    QCOMPARE(controls().txtResize->text(), u"1600"_s);
 }
 
 }  // namespace quorvel

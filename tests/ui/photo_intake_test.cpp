@@ -49,6 +49,8 @@ private Q_SLOTS:
     void dragOverHidesThePrompt();
     void dropListsLocalFilesInOrderAndArmsTheTimer();
     void dropWithoutFilesStillRunsAnEmptyBatch();
+    void dropOnATextBoxIsTheWindowsDrop_data();
+    void dropOnATextBoxIsTheWindowsDrop();
 
 private:
     test::FakeWorld m_world;
@@ -227,6 +229,41 @@ void PhotoIntakeTest::dropWithoutFilesStillRunsAnEmptyBatch() {
     // Nothing converted, so nothing showed the prompt again after the drag hid it.
     QVERIFY(m_form->controls().Label1->isHidden());
     QVERIFY(m_world.messages.texts.empty());
+}
+
+void PhotoIntakeTest::dropOnATextBoxIsTheWindowsDrop_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addRow("quality") << u"Text1"_s;
+    QTest::addRow("width, enabled") << u"txtResize"_s;
+}
+
+void PhotoIntakeTest::dropOnATextBoxIsTheWindowsDrop() {
+    QFETCH(QString, box);
+    auto* target = m_form->findChild<QLineEdit*>(box);
+    QVERIFY(target);
+    target->setEnabled(true);
+    const QString before = target->text();
+    target->setFocus();
+    target->setCursorPosition(1);
+    QVERIFY(!target->acceptDrops());
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(u"/photos/on the box.dng"_s)});
+    m_form->controls().timerRun->blockSignals(true);
+    // Sent to the box itself, as a drag that ends over it would be without our handling.
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &drop);
+    QVERIFY(drop.isAccepted());
+    QCOMPARE(target->text(), before);
+    QListWidget* list = m_form->controls().lstFile;
+    QCOMPARE(list->count(), 1);
+    QCOMPARE(list->item(0)->text(), u"/photos/on the box.dng"_s);
+    QVERIFY(m_form->controls().timerRun->isActive());
+    m_form->controls().timerRun->stop();
+    m_form->controls().timerRun->blockSignals(false);
+    list->clear();
 }
 
 }  // namespace quorvel

@@ -56,23 +56,47 @@ void closeFd(int& fd) {
     fd = -1;
 }
 
-}  // namespace
-
-struct ChildProcess::Impl {
+struct Child {
     int readEnd = -1;
     pid_t pid = -1;
+    bool ended = false;
     std::optional<int> status;
 
-    ~Impl() {
+    ~Child() {
         closeFd(readEnd);
-        if (pid > 0 && !status) orphans().adopt(pid);
+        if (pid > 0 && !ended) orphans().adopt(pid);
     }
 };
 
-ChildProcess::ChildProcess() : m_impl(std::make_unique<Impl>()) {}
-ChildProcess::~ChildProcess() = default;
+class SystemChildProcess final : public ChildProcess {
+public:
+    StartResult start(const std::string& commandLine) override;
+    std::optional<std::size_t> bytesWaiting() const override;
+    std::optional<std::size_t> read(char* buffer, std::size_t capacity) override;
+    bool reap() override;
+    std::optional<int> exitStatus() const override { return m_child.status; }
+    void terminate(bool force) override;
 
-StartResult ChildProcess::start(const std::string& commandLine) {
+private:
+    Child m_child;
+};
+
+class SystemChildProcesses final : public ChildProcesses {
+public:
+    std::unique_ptr<ChildProcess> create() override {
+        return std::make_unique<SystemChildProcess>();
+    }
+};
+
+}  // namespace
+
+ChildProcesses& systemChildProcesses() {
+    static SystemChildProcesses processes;
+    return processes;
+}
+
+
+StartResult SystemChildProcess::start(const std::string& commandLine) {
     orphans().reapFinished();
     const auto args = splitWindowsCommandLine(commandLine);
     if (args.empty()) return {StartFailure::Spawn, ENOENT};
@@ -108,40 +132,48 @@ StartResult ChildProcess::start(const std::string& commandLine) {
         closeFd(readEnd);
         return {StartFailure::Spawn, rc};
     }
-    m_impl->readEnd = readEnd;
-    m_impl->pid = pid;
-    m_impl->status.reset();
+    m_child.readEnd = readEnd;
+    m_child.pid = pid;
+    m_child.ended = false;
+    m_child.status.reset();
     return {};
 }
 
-std::optional<std::size_t> ChildProcess::bytesWaiting() const {
+std::optional<std::size_t> SystemChildProcess::bytesWaiting() const {
     int waiting = 0;
-    if (ioctl(m_impl->readEnd, FIONREAD, &waiting) != 0) return std::nullopt;
+    if (ioctl(m_child.readEnd, FIONREAD, &waiting) != 0) return std::nullopt;
     return static_cast<std::size_t>(waiting);
 }
 
-std::optional<std::size_t> ChildProcess::read(char* buffer, std::size_t capacity) {
+std::optional<std::size_t> SystemChildProcess::read(char* buffer, std::size_t capacity) {
     ssize_t n;
     do {
-        n = ::read(m_impl->readEnd, buffer, capacity);
+        n = ::read(m_child.readEnd, buffer, capacity);
     } while (n < 0 && errno == EINTR);
     if (n <= 0) return std::nullopt;
     return static_cast<std::size_t>(n);
 }
 
-bool ChildProcess::reap() {
-    if (m_impl->status) return true;
-    if (m_impl->pid <= 0) return false;
+bool SystemChildProcess::reap() {
+    if (m_child.ended) return true;
+    if (m_child.pid <= 0) return false;
     int status = 0;
     pid_t r;
     do {
-        r = waitpid(m_impl->pid, &status, WNOHANG);
+        r = waitpid(m_child.pid, &status, WNOHANG);
     } while (r < 0 && errno == EINTR);
-    if (r != m_impl->pid) return false;
-    m_impl->status = statusFromWait(status);
+    if (r == 0) return false;  // still running
+    m_child.ended = true;
+    // Any failure means the child is no longer ours to wait for: with SIGCHLD ignored (a
+    // setting that survives exec) the kernel collects it itself and waitpid says ECHILD. Its
+    // exit status is then unknown.
+    if (r == m_child.pid) m_child.status = statusFromWait(status);
     return true;
 }
 
-std::optional<int> ChildProcess::exitStatus() const { return m_impl->status; }
+void SystemChildProcess::terminate(bool force) {
+    // Not yet reaped, so the id is still our child's and cannot belong to another process.
+    if (m_child.pid > 0 && !m_child.ended) kill(m_child.pid, force ? SIGKILL : SIGTERM);
+}
 
 }  // namespace quorvel::platform

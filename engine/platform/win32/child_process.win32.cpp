@@ -12,14 +12,13 @@ void closeHandle(HANDLE& h) {
     h = nullptr;
 }
 
-}  // namespace
-
-struct ChildProcess::Impl {
+struct Child {
     HANDLE readEnd = nullptr;
     PROCESS_INFORMATION info{};
+    bool ended = false;
     std::optional<int> status;
 
-    ~Impl() {
+    ~Child() {
         // The process handle, then the thread handle, then the pipe's read end.
         closeHandle(info.hProcess);
         closeHandle(info.hThread);
@@ -27,10 +26,35 @@ struct ChildProcess::Impl {
     }
 };
 
-ChildProcess::ChildProcess() : m_impl(std::make_unique<Impl>()) {}
-ChildProcess::~ChildProcess() = default;
+class SystemChildProcess final : public ChildProcess {
+public:
+    StartResult start(const std::string& commandLine) override;
+    std::optional<std::size_t> bytesWaiting() const override;
+    std::optional<std::size_t> read(char* buffer, std::size_t capacity) override;
+    bool reap() override;
+    std::optional<int> exitStatus() const override { return m_child.status; }
+    void terminate(bool force) override;
 
-StartResult ChildProcess::start(const std::string& commandLine) {
+private:
+    Child m_child;
+};
+
+class SystemChildProcesses final : public ChildProcesses {
+public:
+    std::unique_ptr<ChildProcess> create() override {
+        return std::make_unique<SystemChildProcess>();
+    }
+};
+
+}  // namespace
+
+ChildProcesses& systemChildProcesses() {
+    static SystemChildProcesses processes;
+    return processes;
+}
+
+
+StartResult SystemChildProcess::start(const std::string& commandLine) {
     // Both ends inheritable, so the child can take the write end as its stdout and stderr.
     SECURITY_ATTRIBUTES attributes{};
     attributes.nLength = sizeof attributes;
@@ -63,15 +87,16 @@ StartResult ChildProcess::start(const std::string& commandLine) {
     }
     // Only the child may hold a write end now, so the pipe breaks when the child is gone.
     closeHandle(writeEnd);
-    m_impl->readEnd = readEnd;
-    m_impl->info = info;
-    m_impl->status.reset();
+    m_child.readEnd = readEnd;
+    m_child.info = info;
+    m_child.ended = false;
+    m_child.status.reset();
     return {};
 }
 
-std::optional<std::size_t> ChildProcess::bytesWaiting() const {
+std::optional<std::size_t> SystemChildProcess::bytesWaiting() const {
     DWORD available = 0;
-    if (PeekNamedPipe(m_impl->readEnd, nullptr, 0, nullptr, &available, nullptr))
+    if (PeekNamedPipe(m_child.readEnd, nullptr, 0, nullptr, &available, nullptr))
         return std::size_t(available);
     // Every writer gone and the pipe drained: nothing is waiting, as FIONREAD says on Linux,
     // so the process probe still decides when the run ends.
@@ -79,23 +104,29 @@ std::optional<std::size_t> ChildProcess::bytesWaiting() const {
     return std::nullopt;
 }
 
-std::optional<std::size_t> ChildProcess::read(char* buffer, std::size_t capacity) {
+std::optional<std::size_t> SystemChildProcess::read(char* buffer, std::size_t capacity) {
     DWORD got = 0;
-    if (!ReadFile(m_impl->readEnd, buffer, DWORD(capacity), &got, nullptr) || got == 0)
+    if (!ReadFile(m_child.readEnd, buffer, DWORD(capacity), &got, nullptr) || got == 0)
         return std::nullopt;
     return std::size_t(got);
 }
 
-bool ChildProcess::reap() {
-    if (m_impl->status) return true;
-    if (!m_impl->info.hProcess || WaitForSingleObject(m_impl->info.hProcess, 0) != WAIT_OBJECT_0)
-        return false;
+bool SystemChildProcess::reap() {
+    if (m_child.ended) return true;
+    if (!m_child.info.hProcess) return false;
+    const DWORD waited = WaitForSingleObject(m_child.info.hProcess, 0);
+    if (waited == WAIT_TIMEOUT) return false;
+    // A wait that fails cannot tell us more later: the child counts as ended, status unknown.
+    m_child.ended = true;
     DWORD code = 0;
-    if (!GetExitCodeProcess(m_impl->info.hProcess, &code)) return false;
-    m_impl->status = int(code);
+    if (waited == WAIT_OBJECT_0 && GetExitCodeProcess(m_child.info.hProcess, &code))
+        m_child.status = int(code);
     return true;
 }
 
-std::optional<int> ChildProcess::exitStatus() const { return m_impl->status; }
+void SystemChildProcess::terminate(bool) {
+    // Windows has no polite request to a console-less child: both ways end it at once.
+    if (m_child.info.hProcess && !m_child.ended) TerminateProcess(m_child.info.hProcess, 1);
+}
 
 }  // namespace quorvel::platform

@@ -2,7 +2,10 @@
 
 #include <windows.h>
 
+#include "platform/ansi_flags.h"
 #include "platform/win32/win32_text.h"
+
+static_assert(quorvel::platform::kNoBestFitChars == WC_NO_BEST_FIT_CHARS);
 
 namespace quorvel::platform {
 namespace win32 {
@@ -35,19 +38,22 @@ public:
     std::string toAnsi(std::string_view utf8) const override {
         const std::wstring wide = win32::widen(utf8);
         if (wide.empty()) return {};
-        // WC_NO_BEST_FIT_CHARS: a character the code page lacks becomes "?" instead of a
-        // look-alike that names another file or no file at all.
-        const DWORD flags = WC_NO_BEST_FIT_CHARS;
-        const int n = WideCharToMultiByte(CP_ACP, flags, wide.data(), int(wide.size()), nullptr, 0,
-                                          "?", nullptr);
+        // The active code page, read at every pass: the flags it allows differ (ansi_flags.h).
+        const UINT codePage = GetACP();
+        const AnsiFlags choice = ansiFlagsFor(codePage);
+        const char* defaultChar = choice.useDefaultCharacter ? "?" : nullptr;
+        const int n = WideCharToMultiByte(codePage, choice.flags, wide.data(), int(wide.size()),
+                                          nullptr, 0, defaultChar, nullptr);
+        if (n <= 0) return {};
         std::string bytes(n, '\0');
-        WideCharToMultiByte(CP_ACP, flags, wide.data(), int(wide.size()), bytes.data(), n, "?",
-                            nullptr);
+        WideCharToMultiByte(codePage, choice.flags, wide.data(), int(wide.size()), bytes.data(), n,
+                            defaultChar, nullptr);
         return bytes;
     }
     std::string fromAnsi(std::string_view bytes) const override {
         if (bytes.empty()) return {};
         const int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), int(bytes.size()), nullptr, 0);
+        if (n <= 0) return {};
         std::wstring wide(n, L'\0');
         MultiByteToWideChar(CP_ACP, 0, bytes.data(), int(bytes.size()), wide.data(), n);
         return win32::narrowUtf8(wide);

@@ -59,7 +59,9 @@ void RecordingSettings::saveOptions(const OptionControls& controls) {
 
 Form1Services FakeWorld::services(const std::string& programFolder,
                                   std::optional<ScreenDensity> density) {
-    Form1Services services;
+    // The real platform underneath (the batch tests run a stand-in converter), but every
+    // window-facing service recorded.
+    Form1Services services = programServices();
     services.messages = &messages;
     services.opener = &opener;
     services.dialogs = &dialogs;
