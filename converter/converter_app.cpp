@@ -4,6 +4,7 @@
 #include <wand/MagickWand.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -94,8 +95,16 @@ void keepTemporaryFilesIn(const std::string& folder) {
     DestroyExceptionInfo(exception);
 }
 
-// Whatever ImageMagick said about a write, a file system without room left is the reason.
+// Whatever ImageMagick said about a write ("WriteBlob Failed", "Write error at scanline 80"),
+// a file system without room left is the reason.
 constexpr unsigned long long kFullDisk = 1 << 20;
+
+bool wasWriting(const StagedOutput& staged, const Diagnostics& report) {
+    std::string error = report.firstError();
+    for (char& c : error) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return access(staged.stagedPath().c_str(), F_OK) == 0 ||
+           error.find("write") != std::string::npos;
+}
 
 bool runImageMagick(CommandArgs& args) {
     ImageInfo* info = AcquireImageInfo();
@@ -148,7 +157,8 @@ void convertToFile(CommandArgs& args, const OutputTarget& target,
     armEmergencyCleanup(staged->stagedPath(), staged->temporaryFolder(), staged->stagingFolder());
     const bool converted = runImageMagick(args);
     explainEmptyRead(routed, report);
-    if (staged->freeBytes() < kFullDisk && (!converted || report.failed()))
+    if ((!converted || report.failed()) && wasWriting(*staged, report) &&
+        staged->freeBytes() < kFullDisk)
         report.replaceError(ExitCode::OutputError, failure + "the disk is full");
     else if (!converted)
         report.error(ExitCode::Failed, failure + "the conversion failed");
