@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -128,8 +128,8 @@ void explainEmptyRead(const std::vector<RoutedInput>& routed, Diagnostics& repor
 }
 
 void convertToFile(CommandArgs& args, const OutputTarget& target,
-                   const std::vector<FileIdentity>& inputs,
-                   const std::vector<RoutedInput>& routed, Diagnostics& report) {
+                   const std::vector<FileIdentity>& inputs, const std::vector<RoutedInput>& routed,
+                   Diagnostics& report) {
     const std::string failure = "unable to write " + quoted(target.path) + ": ";
     if (isInput(inputs, target.path)) {
         report.error(ExitCode::OutputError, failure + "it is an input file, which is kept");
@@ -148,8 +148,8 @@ void convertToFile(CommandArgs& args, const OutputTarget& target,
     }
     // A fixed name in the staging folder: the requested name's "%d" or "[" are never syntax.
     const std::string format = target.prefix.empty() ? target.format : "";
-    args.argv[*args.output] = target.prefix + (format.empty() ? "" : format + ":") +
-                              staged->imagePath();
+    args.argv[*args.output] =
+        target.prefix + (format.empty() ? "" : format + ":") + staged->imagePath();
     report.nameAs(args.argv[*args.output], target.path);
     report.nameAs(staged->imagePath(), target.path);
     report.nameAs(staged->stagedPath(), target.path);

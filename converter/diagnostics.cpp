@@ -21,9 +21,8 @@ void Diagnostics::nameAs(std::string internal, std::string user) {
     if (internal.empty()) return;
     m_names.emplace_back(std::move(internal), std::move(user));
     // Longer names first: "/proc/self/fd/12" must not be taken for "/proc/self/fd/1".
-    std::stable_sort(m_names.begin(), m_names.end(), [](const auto& a, const auto& b) {
-        return a.first.size() > b.first.size();
-    });
+    std::stable_sort(m_names.begin(), m_names.end(),
+                     [](const auto& a, const auto& b) { return a.first.size() > b.first.size(); });
 }
 
 std::string Diagnostics::forUser(std::string message) const {

@@ -54,11 +54,10 @@ bool preflightInput(PreflightInput input, bool singlePictureOutput, const Memory
     const bool firstOnly = declared.frames > 1 && singlePictureOutput && !input.framesChosen;
     const std::uint64_t pixels = firstOnly ? declared.firstPixels : declared.totalPixels;
     if (pixels > budget.maxPixels()) {
-        const std::string size = std::to_string(declared.width) + "x" +
-                                 std::to_string(declared.height) + " pixels";
-        const std::string limit =
-            "larger than this converter handles (" +
-            std::to_string(budget.maxPixels() / 1000000) + " megapixels)";
+        const std::string size =
+            std::to_string(declared.width) + "x" + std::to_string(declared.height) + " pixels";
+        const std::string limit = "larger than this converter handles (" +
+                                  std::to_string(budget.maxPixels() / 1000000) + " megapixels)";
         if (declared.frames > 1 && !firstOnly)
             report.error(ExitCode::InputError,
                          quoted(input.shown) + " holds " + std::to_string(declared.frames) +

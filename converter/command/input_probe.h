@@ -12,11 +12,11 @@ enum class InputKind { NotALocalFile, CameraRaw, Heif, Image };
 
 struct InputProbe {
     InputKind kind = InputKind::NotALocalFile;
-    std::string path;     // the file, without a trailing "[...]" frame selection
-    std::string frames;   // that "[...]" selection, kept for ImageMagick
-    std::string format;   // ImageMagick's format that reads an Image, "" if none does
+    std::string path;            // the file, without a trailing "[...]" frame selection
+    std::string frames;          // that "[...]" selection, kept for ImageMagick
+    std::string format;          // ImageMagick's format that reads an Image, "" if none does
     std::string explicitFormat;  // the format the argument itself named ("PNG:x.dat")
-    std::string problem;  // why the file cannot be read at all ("" when it can)
+    std::string problem;         // why the file cannot be read at all ("" when it can)
 };
 
 InputProbe probeInput(const std::string& argument);

@@ -13,11 +13,11 @@ namespace {
 // Run outside programs (documents, vector graphics, video), fetch from the network, or
 // open further files named inside the input.
 constexpr std::array<std::string_view, 47> kRefusedFormats = {
-    "AI",   "EPDF", "EPI",  "EPS",   "EPS2",      "EPS3",  "EPSF", "EPSI", "EPT",  "EPT2",
-    "EPT3", "PDF",  "PDFA", "PS",    "PS2",       "PS3",   "PCL",  "XPS",  "PDL",  "GS",
-    "MPEG", "MPG",  "MP4",  "M2V",   "M4V",       "MOV",   "WMV",  "AVI",  "MKV",  "FLV",
-    "VIDEO", "SVG", "SVGZ", "MSVG",  "MVG",       "MSL",   "HTML", "SHTML", "TEXT", "TXT",
-    "URL",  "HTTP", "HTTPS", "FTP",  "EPHEMERAL", "INLINE", "PWP"};
+    "AI",    "EPDF", "EPI",   "EPS",  "EPS2",      "EPS3",   "EPSF", "EPSI",  "EPT",  "EPT2",
+    "EPT3",  "PDF",  "PDFA",  "PS",   "PS2",       "PS3",    "PCL",  "XPS",   "PDL",  "GS",
+    "MPEG",  "MPG",  "MP4",   "M2V",  "M4V",       "MOV",    "WMV",  "AVI",   "MKV",  "FLV",
+    "VIDEO", "SVG",  "SVGZ",  "MSVG", "MVG",       "MSL",    "HTML", "SHTML", "TEXT", "TXT",
+    "URL",   "HTTP", "HTTPS", "FTP",  "EPHEMERAL", "INLINE", "PWP"};
 
 std::string upper(std::string text) {
     for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -50,9 +50,8 @@ std::string formatByExtension(const std::string& path) {
     const std::size_t dot = path.find_last_of('.');
     if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
     const std::string extension = upper(path.substr(dot + 1));
-    if (extension.empty() || !std::all_of(extension.begin(), extension.end(), [](unsigned char c) {
-            return std::isalnum(c);
-        }))
+    if (extension.empty() || !std::all_of(extension.begin(), extension.end(),
+                                          [](unsigned char c) { return std::isalnum(c); }))
         return {};
     return readerOf(extension) ? extension : std::string{};
 }

@@ -12,7 +12,7 @@ namespace fs = std::filesystem;
 
 // The photo under the hostile name holds one picture, its neighbours another: the output's
 // size tells which one was converted.
-constexpr const char* kPhoto = "imagers_image1_128x85.hdr";      // 128x85
+constexpr const char* kPhoto = "imagers_image1_128x85.hdr";           // 128x85
 constexpr const char* kNeighbour = "polyhaven_venice_sunset_1k.hdr";  // 1024x512
 
 struct HostileName {
@@ -70,7 +70,9 @@ TEST_P(HostileNames, AreReadAndWrittenAsPlainFileNames) {
 INSTANTIATE_TEST_SUITE_P(
     Table, HostileNames,
     testing::Values(
-        HostileName{"IMG_[12].hdr", "IMG_[12].JPG", {"IMG_1.hdr", "IMG_2.hdr"},
+        HostileName{"IMG_[12].hdr",
+                    "IMG_[12].JPG",
+                    {"IMG_1.hdr", "IMG_2.hdr"},
                     {"IMG_[12]-0.JPG", "IMG_[12]-1.JPG", "IMG_1.JPG"}},
         HostileName{"a?.hdr", "a?.JPG", {"ab.hdr", "a1.hdr"}, {"ab.JPG", "a?-0.JPG"}},
         HostileName{"b*.hdr", "b*.PNG", {"b.hdr", "bb.hdr"}, {"b.PNG", "bb.PNG"}},
@@ -80,7 +82,8 @@ INSTANTIATE_TEST_SUITE_P(
         HostileName{"50%off.hdr", "50%off.TIF", {}, {"500ff.TIF"}},
         HostileName{"real.jpg[0]", "real.PNG", {"real.jpg"}, {}},
         HostileName{"@list.hdr", "@list.JPG", {"list.hdr"}, {"list.JPG"}},
-        HostileName{"plain.hdr", "plain%d[0].BMP", {}, {"plain0.BMP", "plain0[0].BMP"}, "100%[1]*"}),
+        HostileName{
+            "plain.hdr", "plain%d[0].BMP", {}, {"plain0.BMP", "plain0[0].BMP"}, "100%[1]*"}),
     [](const testing::TestParamInfo<HostileName>& info) {
         return "Case" + std::to_string(info.index);
     });

@@ -40,8 +40,8 @@ private:
 class KilledRun : public ConversionTest, public testing::WithParamInterface<int> {};
 
 // However late the kill comes (while decoding, while writing: the whole run takes seconds),
-// the next run into the folder
-// leaves only its own output: no hidden folder, no partial file, no temporary file anywhere.
+// the next run into the folder leaves only its own output: no hidden folder, no partial file,
+// no temporary file anywhere.
 TEST_P(KilledRun, LeavesNothingOnceTheNextRunIsDone) {
     REQUIRE_SAMPLE("apple_iphone13_rotated.heic");
     REQUIRE_SAMPLE("imagers_image1_128x85.hdr");
@@ -52,8 +52,8 @@ TEST_P(KilledRun, LeavesNothingOnceTheNextRunIsDone) {
     const ConverterRun killed = runConverter(
         {sample("apple_iphone13_rotated.heic").string(), (folder / "big.PNG").string()}, options);
     ASSERT_EQ(killed.signal, SIGKILL) << "finished before the kill: " << killed.errors;
-    const ConverterRun next =
-        runConverter({sample("imagers_image1_128x85.hdr").string(), (folder / "small.JPG").string()});
+    const ConverterRun next = runConverter(
+        {sample("imagers_image1_128x85.hdr").string(), (folder / "small.JPG").string()});
     ASSERT_EQ(next.exitCode, 0) << next.errors;
     expectFolderHolds({"small.JPG"});
     EXPECT_EQ(temporary.entries(), std::vector<std::string>{});
@@ -86,8 +86,8 @@ TEST_F(ConversionTest, OnlyTheStagingFoldersOfEndedRunsAreRemoved) {
     writeFile(folder / ".convert.exe-notes", "a user's file");
     writeFile(folder / (".convert.exe-" + std::to_string(endedProcess()) + "-Ij56Kl"), "a file");
 
-    const ConverterRun run =
-        runConverter({sample("imagers_image1_128x85.hdr").string(), (folder / "out.JPG").string()});
+    const ConverterRun run = runConverter(
+        {sample("imagers_image1_128x85.hdr").string(), (folder / "out.JPG").string()});
     ASSERT_EQ(run.exitCode, 0) << run.errors;
     close(lock);
     auto entries = folder.entries();

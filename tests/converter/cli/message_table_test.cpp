@@ -70,10 +70,11 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"PngWithoutItsPixels",
                  [](const fs::path& in) {
                      // The header of a 4000x4000 PNG, its data cut after the header.
-                     const std::string png = std::string("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR"
-                                                         "\0\0\x0f\xa0\0\0\x0f\xa0\x08\x02\0\0\0"
-                                                         "\x0c\x5e\x8a\x26",
-                                                         33);
+                     const std::string png = std::string(
+                         "\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR"
+                         "\0\0\x0f\xa0\0\0\x0f\xa0\x08\x02\0\0\0"
+                         "\x0c\x5e\x8a\x26",
+                         33);
                      return written(in / "cut.png", png);
                  },
                  "insufficient image data"},
@@ -97,15 +98,17 @@ INSTANTIATE_TEST_SUITE_P(
                  kNotAPhoto},
         BadInput{"PostScript",
                  [](const fs::path& in) {
-                     return written(in / "page.ps", "%!PS-Adobe-3.0\n/Helvetica findfont\nshowpage\n");
+                     return written(in / "page.ps",
+                                    "%!PS-Adobe-3.0\n/Helvetica findfont\nshowpage\n");
                  },
                  kNotAPhoto},
         BadInput{"Video",
                  [](const fs::path& in) {
-                     return written(in / "clip.mp4",
-                                    std::string("\0\0\0\x18" "ftypisom\0\0\x02\0isomiso2"
-                                                "\0\0\0\x08" "free",
-                                                32));
+                     return written(in / "clip.mp4", std::string("\0\0\0\x18"
+                                                                 "ftypisom\0\0\x02\0isomiso2"
+                                                                 "\0\0\0\x08"
+                                                                 "free",
+                                                                 32));
                  },
                  kNotAPhoto},
         BadInput{"OfficeDocument",
@@ -117,8 +120,8 @@ INSTANTIATE_TEST_SUITE_P(
                  kNotAPhoto},
         BadInput{"ZippedDocument",
                  [](const fs::path& in) {
-                     return written(in / "report.docx", std::string("PK\x03\x04", 4) +
-                                                            std::string(200, 'x'));
+                     return written(in / "report.docx",
+                                    std::string("PK\x03\x04", 4) + std::string(200, 'x'));
                  },
                  kNotAPhoto},
         BadInput{"Text",
@@ -154,8 +157,8 @@ TEST_F(ConversionTest, AFullDiskIsNamedAsTheReason) {
         const ConverterRun run =
             runConverter({sample("polyhaven_venice_sunset_1k.hdr").string(), target.string()});
         EXPECT_EQ(run.exitCode, static_cast<int>(ExitCode::OutputError)) << run.errors;
-        EXPECT_EQ(run.errors, "convert.exe: unable to write `" + target.string() +
-                                  "': the disk is full\n");
+        EXPECT_EQ(run.errors,
+                  "convert.exe: unable to write `" + target.string() + "': the disk is full\n");
         EXPECT_TRUE(fs::is_empty(folder / "disk"));
     }
 }

@@ -98,8 +98,8 @@ INSTANTIATE_TEST_SUITE_P(Formats, MultiFrameInput, testing::Values("tif", "gif")
 TEST_F(ConversionTest, ACommandThatMakesSeveralPicturesFailsAndWritesNothing) {
     const fs::path input = inputs / "pages.tif";
     writeFrames(input);
-    const ConverterRun run =
-        runConverter({(input.string() + "[0]"), "-crop", "10x10", (folder / "tiles.JPG").string()});
+    const ConverterRun run = runConverter(
+        {(input.string() + "[0]"), "-crop", "10x10", (folder / "tiles.JPG").string()});
     EXPECT_EQ(run.exitCode, static_cast<int>(ExitCode::OutputError)) << run.errors;
     EXPECT_NE(run.errors.find("tiles.JPG"), std::string::npos) << run.errors;
     EXPECT_NE(run.errors.find("makes 6 pictures"), std::string::npos) << run.errors;

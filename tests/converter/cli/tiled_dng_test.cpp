@@ -1,8 +1,9 @@
+#include "tiled_dng.h"
+
 #include <gtest/gtest.h>
 
 #include "conversion_fixture.h"
 #include "converter_contract.h"
-#include "tiled_dng.h"
 
 namespace quorvel::converter {
 namespace {
@@ -15,7 +16,8 @@ constexpr const char* kOneTileDng = "synthetic_lossy_256x168.dng";
 class TiledDng : public ConversionTest {
 protected:
     void SetUp() override {
-        if (!fs::exists(sample(kOneTileDng))) GTEST_SKIP() << "sample " << kOneTileDng << " is missing";
+        if (!fs::exists(sample(kOneTileDng)))
+            GTEST_SKIP() << "sample " << kOneTileDng << " is missing";
         tiled = tiledDngFromSample(readFile(sample(kOneTileDng)));
         ASSERT_FALSE(tiled.empty()) << "the sample's layout changed";
     }
@@ -43,7 +45,8 @@ TEST_F(TiledDng, WhoseLastTilesAreMissingIsRefusedAsCutShort) {
     // The tiles end where the new directory begins; claim a larger last tile than there is.
     const std::size_t countsAt = tiled.size() - 4;
     std::uint32_t last = 0;
-    for (int i = 3; i >= 0; --i) last = (last << 8) | static_cast<std::uint8_t>(tiled[countsAt + i]);
+    for (int i = 3; i >= 0; --i)
+        last = (last << 8) | static_cast<std::uint8_t>(tiled[countsAt + i]);
     last += static_cast<std::uint32_t>(tiled.size());
     for (int i = 0; i < 4; ++i) tiled[countsAt + i] = static_cast<char>(last >> (8 * i));
     writeFile(inputs / "short.dng", tiled);

@@ -130,9 +130,9 @@ std::string heifGridBomb(std::size_t tileSize, std::size_t rows, std::size_t col
         put32(body, static_cast<std::uint32_t>(height));
         return fullBox("ispe", 0, 0, body);
     };
-    const Bytes ipco = box("ipco", tileFile.substr(hvcC->at, hvcC->size) +
-                                       ispe(tileSize, tileSize) +
-                                       ispe(tileSize * columns, tileSize * rows));
+    const Bytes ipco =
+        box("ipco", tileFile.substr(hvcC->at, hvcC->size) + ispe(tileSize, tileSize) +
+                        ispe(tileSize * columns, tileSize * rows));
     Bytes ipma;
     put32(ipma, 2);
     put16(ipma, 1);

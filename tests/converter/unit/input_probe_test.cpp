@@ -1,11 +1,10 @@
 #include "command/input_probe.h"
 
-#include "command/readable_formats.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
+#include "command/readable_formats.h"
 #include "samples.h"
 #include "temp_folder.h"
 
@@ -69,8 +68,8 @@ TEST(InputProbe, ImageMagicksPseudoImagesAreLeftToIt) {
 TEST(InputProbe, AnyOtherNameIsAFileThatMayBeMissing) {
     TempFolder folder;
     writeFile(folder / "IMG_1.hdr", "a neighbour the pattern would match");
-    for (const std::string name : {"/no/such/file.NEF", "*.jpg", "IMG_[12].hdr", "IMG_?.hdr",
-                                   "@IMG_1.hdr", "IMG_%d.hdr"}) {
+    for (const std::string name :
+         {"/no/such/file.NEF", "*.jpg", "IMG_[12].hdr", "IMG_?.hdr", "@IMG_1.hdr", "IMG_%d.hdr"}) {
         const std::string argument = name.starts_with("/") ? name : (folder / name).string();
         const InputProbe probe = probeInput(argument);
         EXPECT_EQ(probe.path, argument);
