@@ -167,7 +167,21 @@ void convertToFile(CommandArgs& args, const OutputTarget& target,
     disarmEmergencyCleanup();
 }
 
+// "-write name" saves another file besides the output: one command writes one file.
+bool writesAnotherFile(const CommandArgs& args, Diagnostics& report) {
+    const std::size_t end = args.output.value_or(args.argv.size());
+    for (std::size_t i = 1; i < end; ++i) {
+        if (args.argv[i] != "-write" && args.argv[i] != "+write") continue;
+        report.error(ExitCode::UsageError, "the option " + args.argv[i] +
+                                               " would write a second file; this converter "
+                                               "writes only the output the command names");
+        return true;
+    }
+    return false;
+}
+
 void convert(CommandArgs& args, Diagnostics& report) {
+    if (writesAnotherFile(args, report)) return;
     SyntaxFreeNames names;
     std::vector<FileIdentity> inputs;
     std::vector<RoutedInput> routed;

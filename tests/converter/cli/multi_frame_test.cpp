@@ -106,5 +106,18 @@ TEST_F(ConversionTest, ACommandThatMakesSeveralPicturesFailsAndWritesNothing) {
     expectFolderHolds({});
 }
 
+TEST_F(ConversionTest, AnOptionThatWritesASecondFileIsRefused) {
+    const fs::path input = inputs / "pages.tif";
+    writeFrames(input);
+    for (const char* option : {"-write", "+write"}) {
+        const ConverterRun run =
+            runConverter({input.string() + "[0]", option, (folder / "copy.PNG").string(),
+                          (folder / "out.JPG").string()});
+        EXPECT_EQ(run.exitCode, static_cast<int>(ExitCode::UsageError)) << run.errors;
+        EXPECT_NE(run.errors.find(option), std::string::npos) << run.errors;
+        expectFolderHolds({});
+    }
+}
+
 }  // namespace
 }  // namespace quorvel::converter
