@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
                          33);
                      return written(in / "cut.png", png);
                  },
-                 "insufficient image data"},
+                 "damaged or cut short: insufficient image data"},
         BadInput{"DanglingLink",
                  [](const fs::path& in) {
                      fs::create_symlink(in / "gone.jpg", in / "link.jpg");
