@@ -100,8 +100,10 @@ std::unique_ptr<StagedOutput> StagedOutput::create(const std::string& outputPath
     };
     if (!mkdtemp(pattern.data())) return unwritable();
     const int descriptor = open(pattern.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor < 0 || flock(descriptor, LOCK_EX) != 0 ||
-        mkdirat(descriptor, kTemporaryName, 0700) != 0) {
+    // A file system without locks (some network shares) still converts; a later run then
+    // never takes the folder for a stale one, as it cannot lock it either.
+    if (descriptor >= 0) flock(descriptor, LOCK_EX);
+    if (descriptor < 0 || mkdirat(descriptor, kTemporaryName, 0700) != 0) {
         const int error = errno;
         if (descriptor >= 0) close(descriptor);
         removeStagingFolder(pattern);
