@@ -19,6 +19,13 @@ constexpr std::array<std::string_view, 47> kRefusedFormats = {
     "VIDEO", "SVG",  "SVGZ",  "MSVG", "MVG",       "MSL",    "HTML", "SHTML", "TEXT", "TXT",
     "URL",   "HTTP", "HTTPS", "FTP",  "EPHEMERAL", "INLINE", "PWP"};
 
+std::string upper(std::string text);
+
+bool isRefused(const std::string& format) {
+    return std::find(kRefusedFormats.begin(), kRefusedFormats.end(), upper(format)) !=
+           kRefusedFormats.end();
+}
+
 std::string upper(std::string text) {
     for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return text;
@@ -37,11 +44,9 @@ const MagickInfo* readerOf(const std::string& format) {
 std::string formatByContent(std::span<const std::uint8_t> head) {
     if (head.empty()) return {};
     char name[MaxTextExtent] = "";
+    // The coders' own signature tests; ImageMagick's magic.xml table is not consulted (its
+    // cache is never freed, and the coders know every format it lists).
     if (GetImageMagick(head.data(), head.size(), name) && *name) return name;
-    ExceptionInfo* exception = AcquireExceptionInfo();
-    const MagicInfo* magic = GetMagicInfo(head.data(), head.size(), exception);
-    DestroyExceptionInfo(exception);
-    if (magic && GetMagicName(magic)) return GetMagicName(magic);
     return {};
 }
 
@@ -53,14 +58,12 @@ std::string formatByExtension(const std::string& path) {
     if (extension.empty() || !std::all_of(extension.begin(), extension.end(),
                                           [](unsigned char c) { return std::isalnum(c); }))
         return {};
-    return readerOf(extension) ? extension : std::string{};
+    // A refused format's module is never even loaded.
+    return isRefused(extension) || readerOf(extension) ? extension : std::string{};
 }
 
 bool isPhotoFormat(const std::string& format) {
-    const std::string name = upper(format);
-    if (std::find(kRefusedFormats.begin(), kRefusedFormats.end(), name) != kRefusedFormats.end())
-        return false;
-    return readerOf(name) != nullptr;
+    return !isRefused(format) && readerOf(upper(format)) != nullptr;
 }
 
 }  // namespace quorvel::converter
