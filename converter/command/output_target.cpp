@@ -26,16 +26,6 @@ const MagickInfo* formatInfo(const std::string& name) {
     return info;
 }
 
-// ImageMagick's rule: a prefix is a known format name of two or more characters.
-std::string formatPrefix(const std::string& argument) {
-    const std::size_t colon = argument.find(':');
-    if (colon == std::string::npos || colon < 2) return {};
-    const std::string name = argument.substr(0, colon);
-    if (!std::all_of(name.begin(), name.end(), [](unsigned char c) { return std::isalnum(c); }))
-        return {};
-    return formatInfo(upper(name)) ? name : std::string{};
-}
-
 std::string extensionOf(const std::string& path) {
     const std::size_t slash = path.find_last_of('/');
     const std::size_t dot = path.find_last_of('.');
@@ -46,6 +36,16 @@ std::string extensionOf(const std::string& path) {
 }
 
 }  // namespace
+
+// ImageMagick's rule: a prefix is a known format name of two or more characters.
+std::string formatPrefix(const std::string& argument) {
+    const std::size_t colon = argument.find(':');
+    if (colon == std::string::npos || colon < 2) return {};
+    const std::string name = argument.substr(0, colon);
+    if (!std::all_of(name.begin(), name.end(), [](unsigned char c) { return std::isalnum(c); }))
+        return {};
+    return formatInfo(upper(name)) ? name : std::string{};
+}
 
 OutputTarget parseOutputArgument(const std::string& argument) {
     OutputTarget target;

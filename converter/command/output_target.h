@@ -16,6 +16,10 @@ struct OutputTarget {
 
 OutputTarget parseOutputArgument(const std::string& argument);
 
+// The explicit format of an argument ("PNG" of "PNG:out.dat", "rose" of "rose:") by
+// ImageMagick's rule, as written; "" when it has none.
+std::string formatPrefix(const std::string& argument);
+
 // "" when ImageMagick can write the target's format; otherwise why not.
 std::string formatProblem(const OutputTarget& target);
 

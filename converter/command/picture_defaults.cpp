@@ -49,7 +49,9 @@ Options outputOptions(const CommandArgs& args, const std::string& format) {
         options.insert(options.end(), {"-background", "white", "-alpha", "remove", "-alpha", "off"});
     if (entry->eightBit && !mentions(args, {"depth"})) options.insert(options.end(), {"-depth", "8"});
     if (entry->compress && !mentions(args, {"compress"}))
-        options.insert(options.end(), {"-compress", "Zip", "-define", "tiff:predictor=2"});
+        // ImageMagick adds the horizontal predictor itself where it applies (8 and 16 bits); asked
+        // for, it would make libtiff refuse a bilevel or 4-bit palette picture.
+        options.insert(options.end(), {"-compress", "Zip"});
     return options;
 }
 

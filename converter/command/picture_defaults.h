@@ -5,7 +5,7 @@
 //   applies to the upright width and formats without the tag (GIF, BMP) come out upright too;
 // - JPEG and BMP, which have no transparency, get transparent areas on white, not black;
 // - PNG and TIFF are written with 8 bits a sample, as photo applications expect them;
-// - TIFF is compressed without loss (deflate with a horizontal predictor).
+// - TIFF is compressed without loss (deflate, with a horizontal predictor where it applies).
 // Options the command already gives ("-depth", "-compress", "-alpha", "-background") win.
 #include <string>
 

@@ -20,6 +20,14 @@ std::string describe(const char* reason, const char* description) {
     return withoutSourceLocation(text);
 }
 
+// ImageMagick's readers name the damage in their own terms ("insufficient image data in file
+// `x'"); the plain reason goes first. The converter's own readers say it in their own words.
+std::string damaged(const char* reason, const char* description) {
+    std::string text = describe(reason, description);
+    if (text.rfind("unable to decode", 0) == 0) return text;
+    return "damaged or cut short: " + text;
+}
+
 void onWarning(const ExceptionType severity, const char* reason, const char* description) {
     if (!g_sink) return;
     // ImageMagick's own XML parser fails on many real XMP packets (Lightroom's, for one) when
@@ -29,7 +37,7 @@ void onWarning(const ExceptionType severity, const char* reason, const char* des
     // A damaged input still yields a picture (a truncated JPEG ends in grey) with only a
     // warning; converting it would report a broken result as success.
     if (severity == CorruptImageWarning)
-        g_sink->error(ExitCode::InputError, describe(reason, description));
+        g_sink->error(ExitCode::InputError, damaged(reason, description));
     else
         g_sink->warning(describe(reason, description));
 }
@@ -42,7 +50,10 @@ bool isInputError(ExceptionType severity) {
 }
 
 void onError(const ExceptionType severity, const char* reason, const char* description) {
-    if (g_sink)
+    if (!g_sink) return;
+    if (severity == CorruptImageError)
+        g_sink->error(ExitCode::InputError, damaged(reason, description));
+    else
         g_sink->error(isInputError(severity) ? ExitCode::InputError : ExitCode::Failed,
                       describe(reason, description));
 }

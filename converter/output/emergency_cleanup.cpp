@@ -12,6 +12,7 @@ namespace quorvel::converter {
 namespace {
 
 char g_stagedFile[PATH_MAX];
+char g_temporaryFolder[PATH_MAX];
 char g_stagingFolder[PATH_MAX];
 std::atomic<bool> g_armed{false};
 
@@ -22,18 +23,22 @@ bool copyPath(char* target, const std::string& path) {
 }
 
 void onTerminationSignal(int signalNumber) {
-    runEmergencyCleanup();
-    // MagickCore's own temporary files (a pixel cache spilled to disk) go as well.
+    // MagickCore's own temporary files (a pixel cache spilled to disk) go first, so their
+    // folder can go too.
     AsynchronousResourceComponentTerminus();
+    runEmergencyCleanup();
     signal(signalNumber, SIG_DFL);
     raise(signalNumber);
 }
 
 }  // namespace
 
-void armEmergencyCleanup(const std::string& stagedFile, const std::string& stagingFolder) {
+void armEmergencyCleanup(const std::string& stagedFile, const std::string& temporaryFolder,
+                         const std::string& stagingFolder) {
     g_armed = false;
-    if (!copyPath(g_stagedFile, stagedFile) || !copyPath(g_stagingFolder, stagingFolder)) return;
+    if (!copyPath(g_stagedFile, stagedFile) || !copyPath(g_temporaryFolder, temporaryFolder) ||
+        !copyPath(g_stagingFolder, stagingFolder))
+        return;
     g_armed = true;
 }
 
@@ -42,6 +47,7 @@ void disarmEmergencyCleanup() { g_armed = false; }
 void runEmergencyCleanup() {
     if (!g_armed.exchange(false)) return;
     unlink(g_stagedFile);
+    rmdir(g_temporaryFolder);
     rmdir(g_stagingFolder);
 }
 

@@ -8,10 +8,12 @@
 namespace quorvel::converter {
 
 // Remembers what to remove; copies the paths into fixed storage a signal handler may read.
-void armEmergencyCleanup(const std::string& stagedFile, const std::string& stagingFolder);
+void armEmergencyCleanup(const std::string& stagedFile, const std::string& temporaryFolder,
+                         const std::string& stagingFolder);
 void disarmEmergencyCleanup();
 
-// Async-signal-safe: unlink and rmdir only.
+// Async-signal-safe: unlink and rmdir only. Whatever else stays (ImageMagick's numbered
+// files) is removed by the next run into the folder (stale_staging).
 void runEmergencyCleanup();
 
 // SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGXCPU, SIGXFSZ: clean up, then die of the same signal.

@@ -1,9 +1,17 @@
 #pragma once
 // Atomic output. ImageMagick writes into a private staging folder created inside the output
-// folder; only after a complete, successful conversion is each written file flushed to disk
-// and renamed into place. A failed or interrupted run therefore leaves no partial file, and
-// an existing file at the output path is replaced only by a complete new one. Staging inside
-// the output folder keeps the rename on one file system, where it is atomic.
+// folder, under a fixed name that holds no ImageMagick syntax, reached through a descriptor
+// path so that nothing in the output folder's own path (a "%" or "[") is read as syntax
+// either. Only after a complete, successful conversion that wrote exactly that one file is
+// it flushed to disk and renamed to the requested name. A failed or interrupted run
+// therefore leaves no partial file, and an existing file at the output path is replaced only
+// by a complete new one. Staging inside the output folder keeps the rename on one file
+// system, where it is atomic. ImageMagick's temporary files (a pixel cache spilled to disk)
+// go into the staging folder too, so they leave with it.
+//
+// The folder is named after the converter and its process (".convert.exe-<pid>-XXXXXX") and
+// locked while the run lives, so a later run can tell a killed run's folder from a live one
+// (stale_staging).
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,6 +19,8 @@
 #include "output/file_identity.h"
 
 namespace quorvel::converter {
+
+inline constexpr const char* kStagingPrefix = ".convert.exe-";
 
 class StagedOutput {
 public:
@@ -21,26 +31,41 @@ public:
     StagedOutput(const StagedOutput&) = delete;
     StagedOutput& operator=(const StagedOutput&) = delete;
 
-    // Where ImageMagick writes instead of the output path (same file name).
+    // The staged file's real path, and the name to hand ImageMagick for it.
     const std::string& stagedPath() const { return m_stagedPath; }
+    std::string imagePath() const;
     const std::string& stagingFolder() const { return m_folder; }
+    std::string temporaryFolder() const { return m_folder + "/" + kTemporaryName; }
 
-    // Moves every file the conversion wrote (one, or ImageMagick's numbered series) into the
-    // output folder. Refuses, moving nothing, when one would replace an input file.
+    // Free bytes on the output folder's file system (for telling a full disk).
+    unsigned long long freeBytes() const;
+
+    // Moves the staged file to the output path. Refuses, moving nothing, when the conversion
+    // wrote no file, or more than the one (a multi-frame output ImageMagick splits into
+    // numbered files), or when the output path is an input file.
     bool commit(const std::vector<FileIdentity>& inputs, std::string& problem);
 
+    static constexpr const char* kStagedName = "out";
+    static constexpr const char* kTemporaryName = "tmp";
+
 private:
-    StagedOutput(std::string outputFolder, std::string folder, std::string stagedPath)
-        : m_outputFolder(std::move(outputFolder)),
+    StagedOutput(std::string outputPath, std::string folder, int descriptor)
+        : m_outputPath(std::move(outputPath)),
           m_folder(std::move(folder)),
-          m_stagedPath(std::move(stagedPath)) {}
+          m_stagedPath(m_folder + "/" + kStagedName),
+          m_descriptor(descriptor) {}
 
     std::vector<std::string> writtenNames() const;
 
-    std::string m_outputFolder;
+    std::string m_outputPath;
     std::string m_folder;
     std::string m_stagedPath;
+    int m_descriptor = -1;  // the staging folder, locked
 };
+
+// Removes a staging folder's known contents (files, and the temporary folder's files) and
+// the folder; never follows a symbolic link out of it.
+void removeStagingFolder(const std::string& folder);
 
 // The folder part of a path ("." for a bare file name) and the file name part.
 std::string folderOf(const std::string& path);

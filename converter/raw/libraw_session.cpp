@@ -2,7 +2,9 @@
 
 #include <sys/stat.h>
 
+#include "metadata/mapped_file.h"
 #include "raw/highlight_shoulder.h"
+#include "raw/raw_data_extent.h"
 
 namespace quorvel::converter {
 namespace {
@@ -32,6 +34,10 @@ LibRawSession::LibRawSession() {
 }
 
 bool LibRawSession::rawDataCutShort(const std::string& path) {
+    {
+        const MappedFile file(path);
+        if (const auto dng = dngRawDataCutShort(file.bytes())) return *dng;
+    }
     struct stat info {};
     const auto& unpacker = get_internal_data_pointer()->unpacker_data;
     if (unpacker.data_size == 0 || stat(path.c_str(), &info) != 0) return false;

@@ -80,7 +80,7 @@ ConverterRun runConverter(const std::vector<std::string>& arguments, RunOptions 
     while (drain(fds, run.output, run.errors, 20)) {
         const auto elapsed = Clock::now() - start;
         if (options.terminateAfter && !terminated && elapsed >= *options.terminateAfter) {
-            kill(pid, SIGTERM);
+            kill(pid, options.terminateSignal);
             terminated = true;
         }
         if (elapsed > options.timeLimit && !run.timedOut) {

@@ -21,8 +21,9 @@ struct ConverterRun {
 
 struct RunOptions {
     std::chrono::milliseconds timeLimit{60000};
-    // Sends SIGTERM this long after the start (an interrupted conversion).
+    // Sends `terminateSignal` this long after the start (an interrupted conversion).
     std::optional<std::chrono::milliseconds> terminateAfter;
+    int terminateSignal = 15;  // SIGTERM
 };
 
 ConverterRun runConverter(const std::vector<std::string>& arguments, RunOptions options = {});

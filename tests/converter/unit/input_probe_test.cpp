@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "command/readable_formats.h"
 #include "samples.h"
 #include "temp_folder.h"
 
@@ -54,11 +55,25 @@ INSTANTIATE_TEST_SUITE_P(
         ProbeCase{"photo.HEIF", "hmd_nokia_8_3_5g.heif", InputKind::Heif, "LIBHEIF:"},
         ProbeCase{"radiance.hdr", "imagers_image1_128x85.hdr", InputKind::Image, "HDR:"}));
 
-TEST(InputProbe, ArgumentsThatAreNoFileAreLeftToImageMagick) {
-    for (const char* argument : {"rose:", "xc:red", "/no/such/file.NEF", "*.jpg"}) {
+TEST(InputProbe, ImageMagicksPseudoImagesAreLeftToIt) {
+    for (const char* argument : {"rose:", "xc:red", "-"}) {
         const InputProbe probe = probeInput(argument);
         EXPECT_EQ(probe.kind, InputKind::NotALocalFile) << argument;
         EXPECT_EQ(routedArgument(probe, argument), argument);
+    }
+}
+
+// A name that is no file is missing, whatever it looks like: never a pattern for ImageMagick
+// to match other files with, nor a list of files to read.
+TEST(InputProbe, AnyOtherNameIsAFileThatMayBeMissing) {
+    TempFolder folder;
+    writeFile(folder / "IMG_1.hdr", "a neighbour the pattern would match");
+    for (const std::string name :
+         {"/no/such/file.NEF", "*.jpg", "IMG_[12].hdr", "IMG_?.hdr", "@IMG_1.hdr", "IMG_%d.hdr"}) {
+        const std::string argument = name.starts_with("/") ? name : (folder / name).string();
+        const InputProbe probe = probeInput(argument);
+        EXPECT_EQ(probe.path, argument);
+        EXPECT_EQ(probe.problem, "does not exist (No such file or directory)") << argument;
     }
 }
 
@@ -74,8 +89,8 @@ TEST(InputProbe, UnknownContentWithARawNameGoesToLibRawForItsVerdict) {
     writeFile(folder / "notes.NEF", "just some text");
     writeFile(folder / "notes.txt", "just some text");
     EXPECT_EQ(probeInput((folder / "notes.NEF").string()).kind, InputKind::CameraRaw);
-    const std::string text = (folder / "notes.txt").string();
-    EXPECT_EQ(routedArgument(probeInput(text), text), text);
+    // ImageMagick would render the text as a picture of it.
+    EXPECT_EQ(probeInput((folder / "notes.txt").string()).problem, kNotAPhoto);
 }
 
 TEST(InputProbe, AFrameSelectionStaysWithTheRoutedFile) {

@@ -35,17 +35,19 @@ TEST(StagedOutput, WithoutCommitNothingIsLeftAndTheOldFileStays) {
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"out.JPG"});
 }
 
-TEST(StagedOutput, ANumberedSeriesMovesAsAWhole) {
+// ImageMagick splits a multi-frame output into numbered files: that is not the file named.
+TEST(StagedOutput, ANumberedSeriesIsRefusedAndNothingMoves) {
     TempFolder folder;
     std::string problem;
     auto staged = StagedOutput::create((folder / "frames.PNG").string(), problem);
     ASSERT_TRUE(staged);
     const std::string stagingFolder = staged->stagingFolder();
-    writeFile(stagingFolder + "/frames-0.PNG", "first");
-    writeFile(stagingFolder + "/frames-1.PNG", "second");
-    ASSERT_TRUE(staged->commit({}, problem)) << problem;
+    writeFile(stagingFolder + "/out-0", "first");
+    writeFile(stagingFolder + "/out-1", "second");
+    EXPECT_FALSE(staged->commit({}, problem));
+    EXPECT_NE(problem.find("makes 2 pictures"), std::string::npos) << problem;
     staged.reset();
-    EXPECT_EQ(folder.entries(), (std::vector<std::string>{"frames-0.PNG", "frames-1.PNG"}));
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{});
 }
 
 TEST(StagedOutput, NeverReplacesAnInputFile) {
