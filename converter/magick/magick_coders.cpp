@@ -3,6 +3,7 @@
 #include <magick/MagickCore.h>
 
 #include "colour/colour_writers.h"
+#include "exiv2/jpeg_exif_writers.h"
 #include "hdr/hdr_decoder.h"
 #include "heif/heif_decoder.h"
 #include "metadata/exif_keeping_writers.h"
@@ -34,6 +35,7 @@ void registerCoders(const RawDecodeOptions& options) {
     useOwnHdrReader();
     keepExifInWrittenFiles();
     manageColourInWrittenFiles();
+    fitExifInWrittenJpegs();
 }
 
 }  // namespace quorvel::converter

@@ -77,3 +77,32 @@ INSTANTIATE_TEST_SUITE_P(Formats, CarriesXmpAndIptc,
 
 }  // namespace
 }  // namespace quorvel::converter
+
+namespace quorvel::converter {
+namespace {
+
+using namespace testing_support;
+
+// 70 KB of EXIF (a long user comment written into a copy of the iPhone HEIC) does not fit a
+// JPEG segment: the oversized tag goes, camera, date and maker note stay, and no warning of
+// a cut (which used to leave a broken GPS directory behind).
+TEST_F(ConversionTest, ExifTooLargeForAJpegKeepsItsEssentialTags) {
+    REQUIRE_SAMPLE("apple_iphone7.heic");
+    const auto heic = copyOf("apple_iphone7.heic", "long.heic");
+    if (!runExifTool({"-q", "-overwrite_original", "-UserComment=" + std::string(70000, 'x'),
+                      heic.string()}))
+        GTEST_SKIP() << "exiftool is not available";
+    const ConverterRun run = convert(heic, "out.JPG", 100);
+    ASSERT_TRUE(run.succeeded()) << run.errors;
+    EXPECT_EQ(run.errors.find("truncated"), std::string::npos) << run.errors;
+    const auto tags = exifToolTags(folder / "out.JPG", {"Make", "DateTimeOriginal",
+                                                        "MakerNoteVersion", "UserComment",
+                                                        "Warning"});
+    ASSERT_TRUE(tags);
+    const std::map<std::string, std::string> expected = {
+        {"Make", "Apple"}, {"DateTimeOriginal", "2019:03:21 11:04:22"}, {"MakerNoteVersion", "10"}};
+    EXPECT_EQ(*tags, expected);
+}
+
+}  // namespace
+}  // namespace quorvel::converter
