@@ -73,13 +73,17 @@ std::string intoPng(const std::string& output, const Exiv2::XmpData& xmp) {
 
 std::string carryXmpAndIptc(const std::string& input, const std::string& output) {
     prepareExiv2();
-    Found found;
-    if (!readSource(input, found)) return {};
+    int type = Exiv2::ImageType::none;
     try {
-        const int type = Exiv2::ImageFactory::getType(output);
-        if (!takesMetadata(type)) return {};
-        markUpright(found.xmp);
-        if (type == Exiv2::ImageType::png) return intoPng(output, found.xmp);
+        type = Exiv2::ImageFactory::getType(output);
+    } catch (const Exiv2::AnyError& error) {
+        return error.what();
+    }
+    Found found;
+    if (!takesMetadata(type) || !readSource(input, found)) return {};
+    markUpright(found.xmp);
+    if (type == Exiv2::ImageType::png) return intoPng(output, found.xmp);
+    try {
         Exiv2::Image::AutoPtr target = Exiv2::ImageFactory::open(output);
         target->readMetadata();
         if (!found.xmp.empty()) target->setXmpData(found.xmp);
