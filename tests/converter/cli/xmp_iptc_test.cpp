@@ -46,12 +46,14 @@ TEST_P(CarriesXmpAndIptc, FromAHeif) {
     REQUIRE_SAMPLE("sony_exif_xmp_makernotes_64x64.heic");
     const std::string name = std::string("out.") + GetParam().extension;
     ASSERT_TRUE(convert(sample("sony_exif_xmp_makernotes_64x64.heic"), name).succeeded());
-    const auto tags = exifToolTags(folder / name, {"XMP:CreatorTool", "XMP:SerialNumber", "Make"});
+    const auto tags = exifToolTags(folder / name, {"XMP:CreatorTool", "XMP:SerialNumber", "Make",
+                                                   "MakerNotes:HighISONoiseReduction"});
     ASSERT_TRUE(tags);
     const std::map<std::string, std::string> expected = {
         {"CreatorTool", "Adobe Photoshop Lightroom Classic 7.4 (Macintosh)"},
         {"SerialNumber", "022070029137"},
-        {"Make", "SONY"}};
+        {"Make", "SONY"},
+        {"HighISONoiseReduction", "2"}};
     EXPECT_EQ(*tags, expected);
 }
 
