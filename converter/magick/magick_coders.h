@@ -1,8 +1,9 @@
 #pragma once
 // Adds this converter's readers to ImageMagick's format list for one run: "LIBRAW" (camera
-// raw through LibRaw) and "LIBHEIF" (HEIF/HEIC through libheif), and makes its TIFF and PNG
-// writers keep the picture's EXIF where readers find it. Needs MagickCore started; `options`
-// must outlive the run.
+// raw through LibRaw), "LIBHEIF" (HEIF/HEIC through libheif) and its own Radiance HDR reader
+// in place of ImageMagick's; makes its JPEG, PNG and TIFF writers carry the photo's metadata
+// (metadata_writers) and its GIF, BMP and PNG writers state the colours as viewers read them
+// (colour_writers). Needs MagickCore started; `options` must outlive the run.
 #include "raw/raw_decoder.h"
 
 namespace quorvel::converter {
