@@ -15,9 +15,9 @@
 #include "command/output_target.h"
 #include "command/raw_extensions.h"
 #include "command/readable_formats.h"
-#include "metadata/mapped_file.h"
-#include "metadata/tiff_probe.h"
 #include "raw/raw_probe.h"
+#include "tiff/mapped_file.h"
+#include "tiff/tiff_probe.h"
 
 namespace quorvel::converter {
 namespace {

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "colour/nclx_profile.h"
-#include "metadata/tiff_bytes.h"
+#include "tiff/tiff_bytes.h"
 
 namespace quorvel::converter {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <sys/stat.h>
 
-#include "metadata/mapped_file.h"
 #include "raw/highlight_shoulder.h"
 #include "raw/raw_data_extent.h"
+#include "tiff/mapped_file.h"
 
 namespace quorvel::converter {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "metadata/tiff_ifd.h"
+#include "tiff/tiff_ifd.h"
 
 namespace quorvel::converter {
 namespace {

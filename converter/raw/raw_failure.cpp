@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "metadata/mapped_file.h"
-#include "metadata/tiff_probe.h"
+#include "tiff/mapped_file.h"
+#include "tiff/tiff_probe.h"
 
 namespace quorvel::converter {
 namespace {

@@ -3,7 +3,7 @@
 
 #include "conversion_fixture.h"
 #include "exiftool.h"
-#include "metadata/tiff_ifd.h"
+#include "tiff/tiff_ifd.h"
 
 namespace quorvel::converter {
 namespace {

@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "metadata/tiff_ifd.h"
+#include "tiff/tiff_ifd.h"
 
 namespace quorvel::converter::testing_support {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "metadata/mapped_file.h"
-#include "metadata/tiff_ifd.h"
-#include "metadata/tiff_probe.h"
 #include "samples.h"
+#include "tiff/mapped_file.h"
+#include "tiff/tiff_ifd.h"
+#include "tiff/tiff_probe.h"
 
 namespace quorvel::converter {
 namespace {

@@ -1,4 +1,4 @@
-#include "metadata/mapped_file.h"
+#include "tiff/mapped_file.h"
 
 #include <fcntl.h>
 #include <sys/mman.h>

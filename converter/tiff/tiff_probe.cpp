@@ -1,10 +1,10 @@
-#include "metadata/tiff_probe.h"
+#include "tiff/tiff_probe.h"
 
 #include <array>
 #include <utility>
 #include <vector>
 
-#include "metadata/tiff_ifd.h"
+#include "tiff/tiff_ifd.h"
 
 namespace quorvel::converter {
 namespace {

@@ -1,4 +1,4 @@
-#include "metadata/tiff_ifd.h"
+#include "tiff/tiff_ifd.h"
 
 #include <algorithm>
 

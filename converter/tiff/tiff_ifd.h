@@ -8,7 +8,7 @@
 #include <span>
 #include <vector>
 
-#include "metadata/tiff_bytes.h"
+#include "tiff/tiff_bytes.h"
 
 namespace quorvel::converter::tiff {
 

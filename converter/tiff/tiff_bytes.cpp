@@ -1,4 +1,4 @@
-#include "metadata/tiff_bytes.h"
+#include "tiff/tiff_bytes.h"
 
 #include <algorithm>
 
