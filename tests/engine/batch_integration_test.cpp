@@ -11,6 +11,7 @@
 #include "conversion_batch.h"
 #include "dos_outputs.h"
 #include "dos_outputs_runner.h"
+#include "plain_event_pump.h"
 #include "real_runner.h"
 #include "test_process.h"
 
