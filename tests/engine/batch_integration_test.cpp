@@ -72,7 +72,12 @@ protected:
     DOSOutputsRunner runner{runDos};
     Log log;
     FakeWindow window{log};
-    ConversionBatch batch{window, runner, m_program.string()};
+    ConversionBatch batch{window,
+                          runner,
+                          m_program.string(),
+                          platform::systemFileSystem(),
+                          platform::systemCodePage(),
+                          platform::systemClock()};
 };
 
 TEST_F(BatchIntegrationTest, ConvertsThreeDroppedEntriesInOrder) {
