@@ -14,7 +14,7 @@ namespace quorvel {
 
 class CommonDlgsW {
 public:
-    explicit CommonDlgsW(DialogBackend& backend = qtDialogBackend());
+    explicit CommonDlgsW(DialogBackend& backend);
 
     std::int32_t Flags = 0;  // after a confirmed file dialog: the flags it returned
     QString DefaultExt;

@@ -38,11 +38,10 @@ using platform::defaultOutputFolder;
 
 class ConversionBatch {
 public:
-    ConversionBatch(BatchWindow& window, ConverterRunner& runner,
-                    std::string programFolder = platform::programFolder(),
-                    platform::FileSystem& fileSystem = platform::systemFileSystem(),
-                    const platform::CodePage& codePage = platform::systemCodePage(),
-                    const platform::LocalClock& clock = platform::systemClock());
+    // Every platform object is handed in; the program's composition root picks the real ones.
+    ConversionBatch(BatchWindow& window, ConverterRunner& runner, std::string programFolder,
+                    platform::FileSystem& fileSystem, const platform::CodePage& codePage,
+                    const platform::LocalClock& clock);
 
     // The window strings.
     const std::string& OutputFolder() const { return m_outputFolder; }

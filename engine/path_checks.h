@@ -9,13 +9,11 @@
 namespace quorvel {
 
 // True when the path names an existing entry that is not a folder.
-bool FileExists(const std::string& pstrFile,
-                const platform::FileSystem& fileSystem = platform::systemFileSystem(),
-                const platform::CodePage& codePage = platform::systemCodePage());
+bool FileExists(const std::string& pstrFile, const platform::FileSystem& fileSystem,
+                const platform::CodePage& codePage);
 
 // True when the path names an existing folder.
-bool FolderExists(const std::string& pstrFolder,
-                  const platform::FileSystem& fileSystem = platform::systemFileSystem(),
-                  const platform::CodePage& codePage = platform::systemCodePage());
+bool FolderExists(const std::string& pstrFolder, const platform::FileSystem& fileSystem,
+                  const platform::CodePage& codePage);
 
 }  // namespace quorvel

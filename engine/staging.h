@@ -16,10 +16,8 @@ using platform::defaultStagingFolder;
 
 class PhotoStaging {
 public:
-    explicit PhotoStaging(std::string stagingFolder = defaultStagingFolder(),
-                          platform::FileSystem& fileSystem = platform::systemFileSystem(),
-                          const platform::CodePage& codePage = platform::systemCodePage(),
-                          const platform::LocalClock& clock = platform::systemClock());
+    PhotoStaging(std::string stagingFolder, platform::FileSystem& fileSystem,
+                 const platform::CodePage& codePage, const platform::LocalClock& clock);
 
     // Appends exactly one entry to the window's lstFile and returns it. The staging folder is
     // created (one level; failures ignored) for every picked photo. A picked path that passes

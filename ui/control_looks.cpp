@@ -75,10 +75,24 @@ QIcon applicationIcon() {
     return icon;
 }
 
-QPixmap normalDropAreaPicture() { return QPixmap(u":/assets/drop_area_normal.png"_s); }
+namespace {
 
-QPixmap highlightedDropAreaPicture() {
-    return QPixmap(u":/assets/drop_area_highlighted.png"_s);
+QPixmap dropAreaPicture(const QString& name, qreal devicePixelRatio) {
+    const int scale = devicePixelRatio > 2 ? 3 : devicePixelRatio > 1 ? 2 : 1;
+    QPixmap picture(scale == 1 ? u":/assets/%1.png"_s.arg(name)
+                               : u":/assets/%1@%2x.png"_s.arg(name).arg(scale));
+    picture.setDevicePixelRatio(scale);
+    return picture;
+}
+
+}  // namespace
+
+QPixmap normalDropAreaPicture(qreal devicePixelRatio) {
+    return dropAreaPicture(u"drop_area_normal"_s, devicePixelRatio);
+}
+
+QPixmap highlightedDropAreaPicture(qreal devicePixelRatio) {
+    return dropAreaPicture(u"drop_area_highlighted"_s, devicePixelRatio);
 }
 
 }  // namespace quorvel

@@ -27,7 +27,9 @@ void applyLook(QWidget& widget, ControlLook look);
 // The 32 x 32 pointing hand of the four clickable labels, hot spot at the fingertip (6, 0).
 QCursor handPointer();
 QIcon applicationIcon();
-QPixmap normalDropAreaPicture();
-QPixmap highlightedDropAreaPicture();
+// Drawn for the screen's device pixel ratio (1x, 2x or 3x, the next one up), with that ratio
+// set, so they keep their 96-DPI logical size and stay sharp on a scaled desktop.
+QPixmap normalDropAreaPicture(qreal devicePixelRatio = 1);
+QPixmap highlightedDropAreaPicture(qreal devicePixelRatio = 1);
 
 }  // namespace quorvel

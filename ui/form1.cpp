@@ -46,8 +46,8 @@ Form1::~Form1() = default;
 
 void Form1::createParts() {
     m_controls = createControls(*this);
-    m_controls.picBack1->setPixmap(normalDropAreaPicture());
-    m_controls.picBack2->setPixmap(highlightedDropAreaPicture());
+    m_controls.picBack1->setPixmap(normalDropAreaPicture(devicePixelRatioF()));
+    m_controls.picBack2->setPixmap(highlightedDropAreaPicture(devicePixelRatioF()));
     m_layout = std::make_unique<Form1Layout>(*this);
     m_layout->place(m_density);
     m_pictures = std::make_unique<DropAreaPictures>(*m_controls.picBack1, *m_controls.picBack2,

@@ -4,6 +4,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
+#include <array>
+#include <type_traits>
 
 #include "caption_label.h"
 #include "control_looks.h"
@@ -52,35 +54,57 @@ QObject* createControl(const ControlSpec& spec, QWidget& form) {
 }
 
 template <typename T>
-void find(QWidget& form, T*& control, const char* name) {
-    control = form.findChild<T*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+constexpr ControlKind kindOf() {
+    if constexpr (std::is_same_v<T, QTimer>) return ControlKind::Timer;
+    else if constexpr (std::is_same_v<T, QLabel>) return ControlKind::PictureBox;
+    else if constexpr (std::is_same_v<T, QLineEdit>) return ControlKind::TextBox;
+    else if constexpr (std::is_same_v<T, QPushButton>) return ControlKind::Button;
+    else if constexpr (std::is_same_v<T, QListWidget>) return ControlKind::ListBox;
+    else return ControlKind::Label;
+}
+
+// The control made from table entry `index`, as the type that entry's kind creates; both the
+// entry and its kind are checked when this compiles.
+template <std::size_t index, typename T>
+T* control(const std::array<QObject*, kControls.size()>& created) {
+    static_assert(index < kControls.size());
+    static_assert(kControls[index].kind == kindOf<T>(), "the member's type is not the entry's kind");
+    return static_cast<T*>(created[index]);
 }
 
 }  // namespace
 
+#define QUORVEL_BIND(member) \
+    c.member = control<controlIndex(#member), std::remove_pointer_t<decltype(c.member)>>(created)
+
 Form1Controls createControls(QWidget& form) {
-    for (const ControlSpec& spec : kControls)
-        createControl(spec, form)->setObjectName(qText(spec.name));
+    std::array<QObject*, kControls.size()> created{};
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        created[i] = createControl(kControls[i], form);
+        created[i]->setObjectName(qText(kControls[i].name));
+    }
     Form1Controls c;
-    find(form, c.timerRun, "timerRun");
-    find(form, c.picBack1, "picBack1");
-    find(form, c.picBack2, "picBack2");
-    find(form, c.txtConvert, "txtConvert");
-    find(form, c.txtResize, "txtResize");
-    find(form, c.Text2, "Text2");
-    find(form, c.Text1, "Text1");
-    find(form, c.Command1, "Command1");
-    find(form, c.lstFile, "lstFile");
-    find(form, c.Label7, "Label7");
-    find(form, c.lblFormat, "lblFormat");
-    find(form, c.Label6, "Label6");
-    find(form, c.Label5, "Label5");
-    find(form, c.Label4, "Label4");
-    find(form, c.Label3, "Label3");
-    find(form, c.lblPath, "lblPath");
-    find(form, c.Label2, "Label2");
-    find(form, c.Label1, "Label1");
+    QUORVEL_BIND(timerRun);
+    QUORVEL_BIND(picBack1);
+    QUORVEL_BIND(picBack2);
+    QUORVEL_BIND(txtConvert);
+    QUORVEL_BIND(txtResize);
+    QUORVEL_BIND(Text2);
+    QUORVEL_BIND(Text1);
+    QUORVEL_BIND(Command1);
+    QUORVEL_BIND(lstFile);
+    QUORVEL_BIND(Label7);
+    QUORVEL_BIND(lblFormat);
+    QUORVEL_BIND(Label6);
+    QUORVEL_BIND(Label5);
+    QUORVEL_BIND(Label4);
+    QUORVEL_BIND(Label3);
+    QUORVEL_BIND(lblPath);
+    QUORVEL_BIND(Label2);
+    QUORVEL_BIND(Label1);
     return c;
 }
+
+#undef QUORVEL_BIND
 
 }  // namespace quorvel

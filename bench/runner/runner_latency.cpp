@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "dos_outputs.h"
+#include "plain_event_pump.h"
 #include "platform/command_line.h"
 
 namespace {

@@ -11,9 +11,4 @@ void sleepAtLeastUntil(EventPump::Clock::time_point deadline) {
         std::this_thread::sleep_for(std::chrono::ceil<std::chrono::milliseconds>(deadline - now));
 }
 
-bool PlainEventPump::sleepUntil(Clock::time_point deadline) {
-    sleepAtLeastUntil(deadline);
-    return true;
-}
-
 }  // namespace quorvel::platform

@@ -19,15 +19,4 @@ public:
 // Sleeps until `deadline` has passed, never returning early.
 void sleepAtLeastUntil(EventPump::Clock::time_point deadline);
 
-// For tests and tools without a window: there are no events, so it just sleeps.
-class PlainEventPump : public EventPump {
-public:
-    void pumpOnce() override { ++m_pumps; }
-    bool sleepUntil(Clock::time_point deadline) override;
-    int pumps() const { return m_pumps; }
-
-private:
-    int m_pumps = 0;
-};
-
 }  // namespace quorvel::platform

@@ -11,6 +11,7 @@
 #include "conversion_batch.h"
 #include "dos_outputs.h"
 #include "dos_outputs_runner.h"
+#include "plain_event_pump.h"
 #include "real_runner.h"
 #include "test_process.h"
 
@@ -71,7 +72,12 @@ protected:
     DOSOutputsRunner runner{runDos};
     Log log;
     FakeWindow window{log};
-    ConversionBatch batch{window, runner, m_program.string()};
+    ConversionBatch batch{window,
+                          runner,
+                          m_program.string(),
+                          platform::systemFileSystem(),
+                          platform::systemCodePage(),
+                          platform::systemClock()};
 };
 
 TEST_F(BatchIntegrationTest, ConvertsThreeDroppedEntriesInOrder) {

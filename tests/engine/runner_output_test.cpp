@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "dos_outputs.h"
+#include "plain_event_pump.h"
 #include "platform/command_line.h"
 #include "real_runner.h"
 #include "test_process.h"

@@ -10,6 +10,8 @@ class AssetsTest : public QObject {
 private Q_SLOTS:
     void dropAreaPicturesDifferOnlyInTheGlowRectangle();
     void engravedRule();
+    void picturesForDenserScreens_data();
+    void picturesForDenserScreens();
     void handPointer();
     void applicationIcon();
 };
@@ -28,6 +30,48 @@ void AssetsTest::dropAreaPicturesDifferOnlyInTheGlowRectangle() {
             ++differing;
         }
     QVERIFY(differing > 500);
+}
+
+void AssetsTest::picturesForDenserScreens_data() {
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<int>("drawnAt");
+    QTest::addRow("125 percent") << 1.25 << 2;
+    QTest::addRow("150 percent") << 1.5 << 2;
+    QTest::addRow("200 percent") << 2.0 << 2;
+    QTest::addRow("300 percent") << 3.0 << 3;
+}
+
+void AssetsTest::picturesForDenserScreens() {
+    QFETCH(qreal, ratio);
+    QFETCH(int, drawnAt);
+    const QPixmap normal = normalDropAreaPicture(ratio);
+    const QPixmap highlighted = highlightedDropAreaPicture(ratio);
+    for (const QPixmap& picture : {normal, highlighted}) {
+        QCOMPARE(picture.devicePixelRatio(), qreal(drawnAt));
+        QCOMPARE(picture.deviceIndependentSize(), QSizeF(476, 245));  // the 96-DPI layout
+        QCOMPARE(picture.size(), QSize(476, 245) * drawnAt);
+    }
+    // Drawn again at that density, not the 1x picture made bigger.
+    const QImage one = normalDropAreaPicture().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage dense = normal.toImage().convertToFormat(QImage::Format_RGB32);
+    for (const auto mode : {Qt::FastTransformation, Qt::SmoothTransformation}) {
+        const QImage upscaled = one.scaled(dense.size(), Qt::IgnoreAspectRatio, mode);
+        int differing = 0;
+        for (int y = 0; y < dense.height(); ++y)
+            for (int x = 0; x < dense.width(); ++x)
+                differing += qAbs(qGray(upscaled.pixel(x, y)) - qGray(dense.pixel(x, y))) > 24;
+        QVERIFY2(differing > 1000, qPrintable(QString::number(differing)));
+    }
+    // The emblem stays where the hover rectangle expects it: same mean brightness per box.
+    const QRect emblem(QPoint(185, 19), QPoint(291, 118));
+    const auto mean = [](const QImage& image, const QRect& box) {
+        qint64 sum = 0;
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x) sum += qGray(image.pixel(x, y));
+        return double(sum) / (box.width() * box.height());
+    };
+    const QRect denseEmblem(emblem.topLeft() * drawnAt, emblem.size() * drawnAt);
+    QVERIFY(qAbs(mean(one, emblem) - mean(dense, denseEmblem)) < 8);
 }
 
 void AssetsTest::engravedRule() {

@@ -228,7 +228,7 @@ void CommonDlgsWTest::qtOpenDialogReturnsTheFullPath() {
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
 
-    CommonDlgsW dialogs;  // the Qt backend
+    CommonDlgsW dialogs(qtDialogBackend());  // the Qt backend
     dialogs.Filter = u"All Files(*.*)|*.*|HEIC(*.heic)|*.heic"_s;
     dialogs.FilterIndex = 2;
     dialogs.InitDir = dir.path();

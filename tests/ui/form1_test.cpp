@@ -67,10 +67,12 @@ void Form1Test::window() {
                              form.screen()->availableGeometry().center();
     QVERIFY2(offCentre.manhattanLength() <= 6, qPrintable(QDebug::toString(offCentre)));
     // The client area shows picBack1's picture from its top-left corner.
+    // On a scaled screen both are in device pixels, the picture drawn for that density.
     const QImage shown = form.grab().toImage();
-    const QImage normal = normalDropAreaPicture().toImage();
+    const qreal ratio = form.devicePixelRatioF();
+    const QImage normal = normalDropAreaPicture(ratio).toImage();
     for (QPoint at : {QPoint(200, 50), QPoint(0, 0), QPoint(474, 170), QPoint(250, 173)})
-        QCOMPARE(shown.pixelColor(at), normal.pixelColor(at));
+        QCOMPARE(shown.pixelColor(at * ratio), normal.pixelColor(at * ratio));
 }
 
 void Form1Test::controlsAt96Dpi_data() {

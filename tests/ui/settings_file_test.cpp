@@ -10,6 +10,7 @@
 #include "conversion_batch.h"
 #include "form1.h"
 #include "option_handlers.h"
+#include "plain_event_pump.h"
 #include "platform/event_pump.h"
 #include "settings_fields.h"
 #include "settings_file.h"

@@ -17,6 +17,10 @@ QImage blankImage(QSize size) {
     return image;
 }
 
+QRect scaled(const QRect& box, int scale) {
+    return {box.topLeft() * scale, box.size() * scale};
+}
+
 void drawBackground(QPainter& painter) {
     QLinearGradient diagonal(0, 0, kDropAreaSize.width(), kDropAreaSize.height());
     diagonal.setColorAt(0, QColor(0x3d, 0x4a, 0x43));
@@ -26,9 +30,12 @@ void drawBackground(QPainter& painter) {
     painter.fillRect(0, kRuleLightY, kDropAreaSize.width(), 1, QColor(0x5a, 0x68, 0x60));
 }
 
-QImage emblemLayer() {
-    QImage layer = blankImage(kDropAreaSize);
+// Drawn from shapes at the target resolution, so a 2x picture has twice the detail.
+QImage emblemLayer(int scale) {
+    QImage layer = blankImage(kDropAreaSize * scale);
     QPainter painter(&layer);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
     drawEmblem(painter, QRectF(kEmblemBox.x(), kEmblemBox.y(), kEmblemBox.width(),
                                kEmblemBox.height()));
     return layer;
@@ -36,15 +43,15 @@ QImage emblemLayer() {
 
 // The emblem's alpha inside the glow box, widened by `radius` and blurred twice by a box of
 // the same radius: a soft halo that fades out before the box's edges.
-std::vector<int> haloAlpha(const QImage& emblem, int radius) {
-    const int w = kGlowBox.width(), h = kGlowBox.height();
+std::vector<int> haloAlpha(const QImage& emblem, const QRect& glowBox, int radius) {
+    const int w = glowBox.width(), h = glowBox.height();
     std::vector<int> alpha(static_cast<std::size_t>(w * h));
     auto at = [&](std::vector<int>& v, int x, int y) -> int& {
         return v[static_cast<std::size_t>(y * w + x)];
     };
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            at(alpha, x, y) = qAlpha(emblem.pixel(kGlowBox.x() + x, kGlowBox.y() + y));
+            at(alpha, x, y) = qAlpha(emblem.pixel(glowBox.x() + x, glowBox.y() + y));
     for (int pass = 0; pass < 3; ++pass) {
         std::vector<int> next(alpha.size());
         for (int y = 0; y < h; ++y)
@@ -65,36 +72,41 @@ std::vector<int> haloAlpha(const QImage& emblem, int radius) {
     return alpha;
 }
 
-void drawGlow(QPainter& painter, const QImage& emblem) {
-    const std::vector<int> alpha = haloAlpha(emblem, 3);
-    QImage glow = blankImage(kGlowBox.size());
+void drawGlow(QPainter& painter, const QImage& emblem, int scale) {
+    const QRect glowBox = scaled(kGlowBox, scale);
+    const std::vector<int> alpha = haloAlpha(emblem, glowBox, 3 * scale);
+    QImage glow = blankImage(glowBox.size());
     for (int y = 0; y < glow.height(); ++y)
         for (int x = 0; x < glow.width(); ++x) {
             const int a = std::min(255, alpha[static_cast<std::size_t>(y * glow.width() + x)]);
             glow.setPixel(x, y, qPremultiply(qRgba(255, 255, 255, a)));
         }
-    painter.drawImage(kGlowBox.topLeft(), glow);
+    painter.drawImage(glowBox.topLeft(), glow);
 }
 
-QImage composed(bool glowing) {
-    QImage picture(kDropAreaSize, QImage::Format_RGB32);
+QImage composed(bool glowing, int scale) {
+    QImage picture(kDropAreaSize * scale, QImage::Format_RGB32);
     QPainter painter(&picture);
+    painter.save();
+    painter.scale(scale, scale);
     drawBackground(painter);
-    const QImage emblem = emblemLayer();
-    if (glowing) drawGlow(painter, emblem);
+    painter.restore();
+    const QImage emblem = emblemLayer(scale);
+    if (glowing) drawGlow(painter, emblem, scale);
     painter.drawImage(0, 0, emblem);
     return picture;
 }
 
 }  // namespace
 
-QImage normalDropArea() { return composed(false); }
+QImage normalDropArea(int scale) { return composed(false, scale); }
 
-QImage highlightedDropArea() {
+QImage highlightedDropArea(int scale) {
     // Only the glow box is taken from the glowing picture, so the two differ nowhere else.
-    QImage picture = normalDropArea();
+    QImage picture = normalDropArea(scale);
     QPainter painter(&picture);
-    painter.drawImage(kGlowBox.topLeft(), composed(true).copy(kGlowBox));
+    const QRect glowBox = scaled(kGlowBox, scale);
+    painter.drawImage(glowBox.topLeft(), composed(true, scale).copy(glowBox));
     return picture;
 }
 

@@ -29,8 +29,14 @@ int main(int argc, char** argv) {
     }
     using namespace quorvel::assets;
     const QDir folder(QString::fromLocal8Bit(argv[1]));
-    bool ok = save(normalDropArea(), folder, u"drop_area_normal.png"_s);
-    ok = save(highlightedDropArea(), folder, u"drop_area_highlighted.png"_s) && ok;
+    bool ok = true;
+    for (int scale : kPictureScales) {
+        const QString suffix = scale == 1 ? QString() : u"@%1x"_s.arg(scale);
+        ok = save(normalDropArea(scale), folder, u"drop_area_normal%1.png"_s.arg(suffix)) && ok;
+        ok = save(highlightedDropArea(scale), folder,
+                  u"drop_area_highlighted%1.png"_s.arg(suffix)) &&
+             ok;
+    }
     ok = save(handPointer(), folder, u"hand_pointer.png"_s) && ok;
     for (int size : kIconSizes)
         ok = save(appIcon(size), folder, u"icon_%1.png"_s.arg(size)) && ok;
