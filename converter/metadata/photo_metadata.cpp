@@ -19,7 +19,7 @@ std::span<const std::uint8_t> profileBytes(const Image* image, const char* name)
 }
 
 void setProfile(Image* image, const char* name, const void* data, std::size_t size) {
-    RemoveImageProfile(image, name);
+    DeleteImageProfile(image, name);
     if (size == 0) return;
     if (StringInfo* profile = BlobToStringInfo(data, size)) {
         SetImageProfile(image, name, profile);
@@ -132,7 +132,7 @@ void attachMetadata(Image* image, const PhotoMetadata& metadata) {
 }
 
 void detachMetadata(Image* image) {
-    for (const char* name : {"exif", "iptc", "8bim", "xmp"}) RemoveImageProfile(image, name);
+    for (const char* name : {"exif", "iptc", "8bim", "xmp"}) DeleteImageProfile(image, name);
     std::vector<std::string> copied;
     ResetImagePropertyIterator(image);
     while (const char* property = GetNextImageProperty(image))
