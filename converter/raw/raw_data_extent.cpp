@@ -7,14 +7,12 @@
 namespace quorvel::converter {
 namespace {
 
-constexpr std::uint16_t kNewSubfileType = 254;
+using tiff::kDngVersion;
+using tiff::kNewSubfileType;
 constexpr std::uint16_t kStripOffsets = 273;
 constexpr std::uint16_t kStripByteCounts = 279;
 constexpr std::uint16_t kTileOffsets = 324;
 constexpr std::uint16_t kTileByteCounts = 325;
-constexpr std::uint16_t kSubIfds = 330;
-constexpr std::uint16_t kDngVersion = 0xC612;
-constexpr std::size_t kMaxDirectories = 64;
 
 struct Walk {
     std::span<const std::uint8_t> file;
@@ -22,19 +20,6 @@ struct Walk {
     bool isDng = false;
     bool sawRaw = false;
     bool cutShort = false;
-    std::size_t visited = 0;
-
-    void directory(std::uint32_t offset, bool followNext) {
-        while (offset != 0 && visited++ < kMaxDirectories) {
-            const auto ifd = tiff::readIfd(file, offset, order);
-            if (!ifd) return;
-            inspect(*ifd, offset);
-            if (const auto* sub = tiff::findEntry(*ifd, kSubIfds))
-                for (std::uint32_t child : tiff::unsignedValues(file, *sub, order))
-                    directory(child, false);
-            offset = followNext ? ifd->nextOffset : 0;
-        }
-    }
 
     // The entries an IFD declares (readIfd drops those whose values lie past the end).
     bool declares(std::uint32_t offset, std::uint16_t tag) const {
@@ -78,7 +63,9 @@ std::optional<bool> dngRawDataCutShort(std::span<const std::uint8_t> file) {
     const auto order = tiff::headerOrder(file);
     if (!order) return std::nullopt;
     Walk walk{file, *order};
-    walk.directory(tiff::read32(file, 4, *order).value_or(0), true);
+    tiff::forEachDirectory(file, *order, [&](const tiff::Ifd& ifd, std::uint32_t offset) {
+        walk.inspect(ifd, offset);
+    });
     if (!walk.isDng || !walk.sawRaw) return std::nullopt;
     return walk.cutShort;
 }

@@ -61,6 +61,32 @@ std::vector<std::uint32_t> unsignedValues(std::span<const std::uint8_t> bytes,
     return values;
 }
 
+namespace {
+
+constexpr std::size_t kMaxDirectories = 64;
+
+void visitChain(std::span<const std::uint8_t> bytes, ByteOrder order, std::uint32_t offset,
+                bool followNext, std::size_t& visited,
+                const std::function<void(const Ifd&, std::uint32_t)>& visit) {
+    while (offset != 0 && visited++ < kMaxDirectories) {
+        const auto ifd = readIfd(bytes, offset, order);
+        if (!ifd) return;
+        visit(*ifd, offset);
+        if (const auto* sub = findEntry(*ifd, kSubIfds))
+            for (std::uint32_t child : unsignedValues(bytes, *sub, order))
+                visitChain(bytes, order, child, false, visited, visit);
+        offset = followNext ? ifd->nextOffset : 0;
+    }
+}
+
+}  // namespace
+
+void forEachDirectory(std::span<const std::uint8_t> bytes, ByteOrder order,
+                      const std::function<void(const Ifd&, std::uint32_t)>& visit) {
+    std::size_t visited = 0;
+    visitChain(bytes, order, read32(bytes, 4, order).value_or(0), true, visited, visit);
+}
+
 }  // namespace quorvel::converter::tiff
 
 namespace quorvel::converter::tiff {

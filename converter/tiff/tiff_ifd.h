@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <vector>
@@ -37,6 +38,16 @@ const IfdEntry* findEntry(const Ifd& ifd, std::uint16_t tag);
 // The entry's values as unsigned integers (BYTE, SHORT, LONG, IFD); empty for other types.
 std::vector<std::uint32_t> unsignedValues(std::span<const std::uint8_t> bytes,
                                           const IfdEntry& entry, ByteOrder order);
+
+inline constexpr std::uint16_t kNewSubfileType = 254;
+inline constexpr std::uint16_t kSubIfds = 330;
+inline constexpr std::uint16_t kDngVersion = 0xC612;
+
+// Calls `visit(directory, offset)` for every directory of the file: the main chain from the
+// header's first offset and, depth first, the SubIFDs each names. At most 64 directories are
+// visited, so a file whose offsets loop still ends.
+void forEachDirectory(std::span<const std::uint8_t> bytes, ByteOrder order,
+                      const std::function<void(const Ifd&, std::uint32_t)>& visit);
 
 }  // namespace quorvel::converter::tiff
 

@@ -9,29 +9,14 @@
 namespace quorvel::converter {
 namespace {
 
-constexpr std::uint16_t kNewSubfileType = 254;
+using tiff::kDngVersion;
+using tiff::kNewSubfileType;
 constexpr std::uint16_t kCompression = 259;
-constexpr std::uint16_t kSubIfds = 330;
-constexpr std::uint16_t kDngVersion = 0xC612;
-constexpr std::size_t kMaxDirectories = 64;
 
 struct Walk {
     std::span<const std::uint8_t> file;
     tiff::ByteOrder order;
     RawTiffFacts facts;
-    std::size_t visited = 0;
-
-    void directory(std::uint32_t offset, bool followNext) {
-        while (offset != 0 && visited++ < kMaxDirectories) {
-            const auto ifd = tiff::readIfd(file, offset, order);
-            if (!ifd) return;
-            inspect(*ifd);
-            if (const auto* sub = tiff::findEntry(*ifd, kSubIfds))
-                for (std::uint32_t child : tiff::unsignedValues(file, *sub, order))
-                    directory(child, false);
-            offset = followNext ? ifd->nextOffset : 0;
-        }
-    }
 
     void inspect(const tiff::Ifd& ifd) {
         if (tiff::findEntry(ifd, kDngVersion)) facts.isDng = true;
@@ -54,7 +39,8 @@ std::optional<RawTiffFacts> probeRawTiff(std::span<const std::uint8_t> file) {
     const auto order = tiff::headerOrder(file);
     if (!order) return std::nullopt;
     Walk walk{file, *order, {}};
-    walk.directory(tiff::read32(file, 4, *order).value_or(0), true);
+    tiff::forEachDirectory(file, *order,
+                           [&](const tiff::Ifd& ifd, std::uint32_t) { walk.inspect(ifd); });
     return walk.facts;
 }
 
