@@ -112,7 +112,9 @@ Image* readCameraRaw(const ImageInfo* info, ExceptionInfo* exception) {
     configure(*raw, decodeOptions(info, exception));
     Image* image =
         info->ping ? uprightImage(info, *raw, exception) : decode(*raw, info, path, exception);
-    if (image) {
+    // exiv2 opens the file a second time: a ping (the size check before every conversion)
+    // needs no metadata.
+    if (image && !info->ping) {
         PhotoMetadata metadata = metadataOfFile(path);
         fillFromLibRaw(metadata.exif, raw->imgdata);
         markUpright(metadata);
