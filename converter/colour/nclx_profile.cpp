@@ -1,23 +1,15 @@
 #include "colour/nclx_profile.h"
 
-#include <lcms2.h>
-
 #include <array>
-#include <memory>
 #include <string>
+
+#include "colour/lcms_handles.h"
 
 namespace quorvel::converter {
 namespace {
 
-struct ProfileCloser {
-    void operator()(void* profile) const { cmsCloseProfile(profile); }
-};
-using Profile = std::unique_ptr<void, ProfileCloser>;
-
-struct CurveFreer {
-    void operator()(cmsToneCurve* curve) const { cmsFreeToneCurve(curve); }
-};
-using Curve = std::unique_ptr<cmsToneCurve, CurveFreer>;
+using lcms::Curve;
+using lcms::Profile;
 
 // lcms2's parametric type 4: Y = (aX + b)^g above d, cX below.
 Curve parametric(double g, double a, double b, double c, double d) {

@@ -1,21 +1,12 @@
 #include "colour/srgb_conversion.h"
 
-#include <lcms2.h>
-
-#include <memory>
+#include "colour/lcms_handles.h"
 
 namespace quorvel::converter {
 namespace {
 
-struct ProfileCloser {
-    void operator()(void* profile) const { cmsCloseProfile(profile); }
-};
-using Profile = std::unique_ptr<void, ProfileCloser>;
-
-struct TransformDeleter {
-    void operator()(void* transform) const { cmsDeleteTransform(transform); }
-};
-using Transform = std::unique_ptr<void, TransformDeleter>;
+using lcms::Profile;
+using lcms::Transform;
 
 // ImageMagick's Q16 pixels are blue, green, red and opacity as 16-bit words.
 static_assert(sizeof(PixelPacket) == 8 && sizeof(Quantum) == 2,
