@@ -88,9 +88,7 @@ void prepareForOutput(PhotoMetadata& metadata, int orientation, std::size_t widt
         metadata.xmp["Xmp.tiff.Orientation"] = std::to_string(orientation);
     if (metadata.exif.empty() && orientation == 1) return;
     metadata.exif["Exif.Image.Orientation"] = static_cast<std::uint16_t>(orientation);
-    const bool hasExifDirectory = std::any_of(metadata.exif.begin(), metadata.exif.end(),
-                                              [](const auto& d) { return d.groupName() == "Photo"; });
-    if (hasExifDirectory) {
+    if (hasExifDirectory(metadata.exif)) {
         metadata.exif["Exif.Photo.PixelXDimension"] = static_cast<std::uint32_t>(width);
         metadata.exif["Exif.Photo.PixelYDimension"] = static_cast<std::uint32_t>(height);
     }

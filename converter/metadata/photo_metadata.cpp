@@ -1,5 +1,6 @@
 #include "metadata/photo_metadata.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -82,6 +83,11 @@ Exiv2::XmpData decodeXmp(std::span<const std::uint8_t> bytes) {
 }
 
 }  // namespace
+
+bool hasExifDirectory(const Exiv2::ExifData& exif) {
+    return std::any_of(exif.begin(), exif.end(),
+                       [](const Exiv2::Exifdatum& datum) { return datum.groupName() == "Photo"; });
+}
 
 PhotoMetadata metadataOfFile(const std::string& path) {
     PhotoMetadata metadata;

@@ -20,6 +20,9 @@ struct PhotoMetadata {
     bool empty() const { return exif.empty() && iptc.empty() && xmp.empty(); }
 };
 
+// Whether the EXIF has an Exif directory (exposure, lens, dates), which some tags require.
+bool hasExifDirectory(const Exiv2::ExifData& exif);
+
 // What exiv2 reads from the file; empty when it reads none.
 PhotoMetadata metadataOfFile(const std::string& path);
 

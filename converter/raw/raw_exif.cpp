@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+#include "metadata/photo_metadata.h"
+
 namespace quorvel::converter {
 namespace {
 
@@ -83,9 +85,7 @@ void fillFromLibRaw(Exiv2::ExifData& exif, const libraw_data_t& data) {
                  std::to_string(std::lround(std::min(other.iso_speed, 65535.0f))),
                  Exiv2::unsignedShort);
     fillGps(exif, other.parsed_gps);
-    const bool hasExifDirectory = std::any_of(
-        exif.begin(), exif.end(), [](const Exiv2::Exifdatum& d) { return d.groupName() == "Photo"; });
-    if (hasExifDirectory) setValue(exif, "Exif.Photo.ExifVersion", "48 50 51 48", Exiv2::undefined);
+    if (hasExifDirectory(exif)) setValue(exif, "Exif.Photo.ExifVersion", "48 50 51 48", Exiv2::undefined);
 }
 
 }  // namespace quorvel::converter
