@@ -35,9 +35,8 @@ std::unique_ptr<Exiv2::Image> openMetadata(const std::string& path) {
 }
 
 std::unique_ptr<Exiv2::Image> openMetadata(std::span<const std::uint8_t> bytes) {
-    return opened([&] {
-        return Exiv2::ImageFactory::open(bytes.data(), static_cast<long>(bytes.size()));
-    });
+    return opened(
+        [&] { return Exiv2::ImageFactory::open(bytes.data(), static_cast<long>(bytes.size())); });
 }
 
 }  // namespace quorvel::converter

@@ -1,9 +1,8 @@
 #pragma once
 // exiv2, the library that reads and writes the photo's metadata (EXIF with maker notes, XMP,
 // IPTC) in every format the converter meets: started once, quiet, and behind owning pointers.
-#include <exiv2/exiv2.hpp>
-
 #include <cstdint>
+#include <exiv2/exiv2.hpp>
 #include <memory>
 #include <span>
 #include <string>

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <optional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "magick/wrapped_writers.h"
@@ -70,11 +70,11 @@ struct ImageInfoDeleter {
 // also drop the ICC profile.) Its writer prefers this option to the picture's artifact, so both
 // join in.
 std::unique_ptr<ImageInfo, ImageInfoDeleter> withoutPngTextChunks(const ImageInfo* info,
-                                                                   const Image* image) {
+                                                                  const Image* image) {
     std::unique_ptr<ImageInfo, ImageInfoDeleter> clone(CloneImageInfo(info));
     std::string chunks;
-    for (const char* excluded : {GetImageOption(info, "png:exclude-chunk"),
-                                 GetImageArtifact(image, "png:exclude-chunk")})
+    for (const char* excluded :
+         {GetImageOption(info, "png:exclude-chunk"), GetImageArtifact(image, "png:exclude-chunk")})
         if (excluded && *excluded) chunks += std::string(excluded) + ",";
     chunks += "date,tIME,EXIF";
     SetImageOption(clone.get(), "png:exclude-chunk", chunks.c_str());
@@ -88,11 +88,13 @@ MagickBooleanType writeWithMetadata(const ImageInfo* info, Image* image) {
     PhotoMetadata metadata = metadataOfPicture(image);
     // ImageMagick's PNG and TIFF readers keep no EXIF profile: exiv2 reads such a source itself.
     if (metadata.empty())
-        if (const auto source = sourceFile(image->magick_filename)) metadata = metadataOfFile(*source);
+        if (const auto source = sourceFile(image->magick_filename))
+            metadata = metadataOfFile(*source);
     prepareForOutput(metadata, exifOrientation(image->orientation), image->columns, image->rows);
     detachMetadata(image);
     const MagickBooleanType written = writer->original(
-        writer->metadata == MetadataFormat::Png ? withoutPngTextChunks(info, image).get() : info, image);
+        writer->metadata == MetadataFormat::Png ? withoutPngTextChunks(info, image).get() : info,
+        image);
     std::string problem;
     if (written == MagickTrue && !metadata.empty() && isRegularFile(image->filename) &&
         !writeMetadataInto(image->filename, writer->metadata, metadata, problem))

@@ -16,19 +16,19 @@ bool describesSourceFile(const Exiv2::Exifdatum& datum) {
     const std::string_view section = Exiv2::ExifTags::sectionName(Exiv2::ExifKey(datum.key()));
     // The resolution (the print size the photographer set) and the chroma siting JPEG readers
     // expect stay.
-    constexpr std::array<std::uint16_t, 4> kKept = {0x011A /* XResolution */,
-                                                    0x011B /* YResolution */,
-                                                    0x0128 /* ResolutionUnit */,
-                                                    0x0213 /* YCbCrPositioning */};
+    constexpr std::array<std::uint16_t, 4> kKept = {
+        0x011A /* XResolution */, 0x011B /* YResolution */, 0x0128 /* ResolutionUnit */,
+        0x0213 /* YCbCrPositioning */};
     if (std::find(kKept.begin(), kKept.end(), datum.tag()) != kKept.end()) return false;
     if (section == "ImageStructure" || section == "RecordingOffset" ||
         section == "ImageCharacteristics" || section == "DngTags")
         return true;
     constexpr std::array<std::uint16_t, 10> kFileTags = {
-        0x014A /* SubIFDs */,   0x828D /* CFARepeatPatternDim */, 0x828E /* CFAPattern */,
-        0x02BC /* XMLPacket */, 0x83BB /* IPTCNAA */,             0x8649 /* ImageResources */,
-        0x8769 /* ExifTag */,   0x8825 /* GPSTag */,              0x8773 /* InterColorProfile */,
-        0x9216 /* TIFFEPStandardID */};
+        0x014A /* SubIFDs */,           0x828D /* CFARepeatPatternDim */,
+        0x828E /* CFAPattern */,        0x02BC /* XMLPacket */,
+        0x83BB /* IPTCNAA */,           0x8649 /* ImageResources */,
+        0x8769 /* ExifTag */,           0x8825 /* GPSTag */,
+        0x8773 /* InterColorProfile */, 0x9216 /* TIFFEPStandardID */};
     return std::find(kFileTags.begin(), kFileTags.end(), datum.tag()) != kFileTags.end();
 }
 
@@ -69,9 +69,11 @@ void tidyExif(Exiv2::ExifData& exif) {
 
 void tidyXmp(Exiv2::XmpData& xmp) {
     constexpr std::array<std::string_view, 9> kSourceFile = {
-        "Xmp.tiff.ImageWidth",      "Xmp.tiff.ImageLength",      "Xmp.tiff.BitsPerSample",
-        "Xmp.tiff.Compression",     "Xmp.tiff.SamplesPerPixel",  "Xmp.tiff.PhotometricInterpretation",
-        "Xmp.exif.PixelXDimension", "Xmp.exif.PixelYDimension",  "Xmp.tiff.PlanarConfiguration"};
+        "Xmp.tiff.ImageWidth",         "Xmp.tiff.ImageLength",
+        "Xmp.tiff.BitsPerSample",      "Xmp.tiff.Compression",
+        "Xmp.tiff.SamplesPerPixel",    "Xmp.tiff.PhotometricInterpretation",
+        "Xmp.exif.PixelXDimension",    "Xmp.exif.PixelYDimension",
+        "Xmp.tiff.PlanarConfiguration"};
     for (std::string_view key : kSourceFile) {
         const auto found = xmp.findKey(Exiv2::XmpKey(std::string(key)));
         if (found != xmp.end()) xmp.erase(found);

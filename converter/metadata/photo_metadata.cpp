@@ -34,7 +34,8 @@ Exiv2::ExifData decodeExif(std::span<const std::uint8_t> bytes) {
     Exiv2::ExifData exif;
     try {
         if (!bytes.empty())
-            Exiv2::ExifParser::decode(exif, bytes.data(), static_cast<std::uint32_t>(bytes.size()));
+            Exiv2::ExifParser::decode(exif, bytes.data(),
+                                      static_cast<std::uint32_t>(bytes.size()));
     } catch (const std::exception&) {
         exif.clear();
     }
@@ -44,8 +45,8 @@ Exiv2::ExifData decodeExif(std::span<const std::uint8_t> bytes) {
 Exiv2::IptcData decodeIptc(std::span<const std::uint8_t> bytes) {
     Exiv2::IptcData iptc;
     try {
-        if (!bytes.empty() &&
-            Exiv2::IptcParser::decode(iptc, bytes.data(), static_cast<std::uint32_t>(bytes.size())))
+        if (!bytes.empty() && Exiv2::IptcParser::decode(iptc, bytes.data(),
+                                                        static_cast<std::uint32_t>(bytes.size())))
             iptc.clear();
     } catch (const std::exception&) {
         iptc.clear();
@@ -131,7 +132,8 @@ void attachMetadata(Image* image, const PhotoMetadata& metadata) {
     const bool hasExif = exif.size() > sizeof kExifHeader;
     setProfile(image, "exif", exif.data(), hasExif ? exif.size() : 0);
     const Exiv2::DataBuf iptc = Exiv2::IptcParser::encode(metadata.iptc);
-    setProfile(image, "iptc", iptc.pData_, iptc.size_ > 0 ? static_cast<std::size_t>(iptc.size_) : 0);
+    setProfile(image, "iptc", iptc.pData_,
+               iptc.size_ > 0 ? static_cast<std::size_t>(iptc.size_) : 0);
     std::string xmp;
     if (!metadata.xmp.empty() && Exiv2::XmpParser::encode(xmp, metadata.xmp) != 0) xmp.clear();
     setProfile(image, "xmp", xmp.data(), xmp.size());

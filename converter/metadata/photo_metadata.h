@@ -4,9 +4,8 @@
 // "xmp", the way ImageMagick's own readers attach it, so every reader feeds the same writers.
 #include <magick/MagickCore.h>
 
-#include <exiv2/exiv2.hpp>
-
 #include <cstdint>
+#include <exiv2/exiv2.hpp>
 #include <span>
 #include <string>
 

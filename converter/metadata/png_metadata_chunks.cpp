@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <zlib.h>
 
 #include <array>
 #include <cerrno>
@@ -11,8 +12,6 @@
 #include <optional>
 #include <string_view>
 #include <vector>
-
-#include <zlib.h>
 
 namespace quorvel::converter {
 namespace {
@@ -76,7 +75,8 @@ bool copyRange(int from, int to, off_t start, off_t end) {
 }
 
 void append32(std::vector<std::uint8_t>& bytes, std::uint32_t value) {
-    for (int shift = 24; shift >= 0; shift -= 8) bytes.push_back(static_cast<std::uint8_t>(value >> shift));
+    for (int shift = 24; shift >= 0; shift -= 8)
+        bytes.push_back(static_cast<std::uint8_t>(value >> shift));
 }
 
 void appendChunk(std::vector<std::uint8_t>& chunks, const char (&type)[5],

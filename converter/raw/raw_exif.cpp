@@ -74,9 +74,11 @@ void fillFromLibRaw(Exiv2::ExifData& exif, const libraw_data_t& data) {
     if (other.timestamp > 0)
         setText(exif, "Exif.Photo.DateTimeOriginal", exifDateTime(other.timestamp).c_str());
     if (other.shutter > 0)
-        setValue(exif, "Exif.Photo.ExposureTime", exposure(other.shutter), Exiv2::unsignedRational);
+        setValue(exif, "Exif.Photo.ExposureTime", exposure(other.shutter),
+                 Exiv2::unsignedRational);
     if (other.aperture > 0)
-        setValue(exif, "Exif.Photo.FNumber", rational(other.aperture, 100), Exiv2::unsignedRational);
+        setValue(exif, "Exif.Photo.FNumber", rational(other.aperture, 100),
+                 Exiv2::unsignedRational);
     if (other.focal_len > 0)
         setValue(exif, "Exif.Photo.FocalLength", rational(other.focal_len, 100),
                  Exiv2::unsignedRational);
@@ -85,7 +87,8 @@ void fillFromLibRaw(Exiv2::ExifData& exif, const libraw_data_t& data) {
                  std::to_string(std::lround(std::min(other.iso_speed, 65535.0f))),
                  Exiv2::unsignedShort);
     fillGps(exif, other.parsed_gps);
-    if (hasExifDirectory(exif)) setValue(exif, "Exif.Photo.ExifVersion", "48 50 51 48", Exiv2::undefined);
+    if (hasExifDirectory(exif))
+        setValue(exif, "Exif.Photo.ExifVersion", "48 50 51 48", Exiv2::undefined);
 }
 
 }  // namespace quorvel::converter

@@ -65,8 +65,7 @@ TEST_P(CarriesMetadata, XmpIptcAndMakerNotesSurvive) {
         input = copyOf(c.sample, "tagged.dng");
         if (!runExifTool({"-q", "-overwrite_original", "-XMP-dc:Title=Harbour at dusk",
                           "-XMP-xmp:Rating=4", "-IPTC:Keywords=harbour", "-IPTC:Keywords=dusk",
-                          "-IPTC:City=Kiel",
-                          input.string()}))
+                          "-IPTC:City=Kiel", input.string()}))
             GTEST_SKIP() << "exiftool is not available";
     }
     const std::string name = std::string("out.") + c.format;
@@ -87,8 +86,10 @@ const std::map<std::string, std::string> kSonyTags = {
     {"Orientation", "1"}};
 const std::map<std::string, std::string> kAppleTags = {
     {"Make", "Apple"}, {"MakerNoteVersion", "10"}, {"RunTimeScale", "1000000000"}};
-const std::map<std::string, std::string> kTaggedDng = {
-    {"Title", "Harbour at dusk"}, {"Rating", "4"}, {"Keywords", "harbour, dusk"}, {"City", "Kiel"}};
+const std::map<std::string, std::string> kTaggedDng = {{"Title", "Harbour at dusk"},
+                                                       {"Rating", "4"},
+                                                       {"Keywords", "harbour, dusk"},
+                                                       {"City", "Kiel"}};
 // PNG has no IPTC: its fields arrive in the XMP, keywords as dc:subject.
 const std::map<std::string, std::string> kTaggedDngInPng = {
     {"Title", "Harbour at dusk"}, {"Rating", "4"}, {"Subject", "harbour, dusk"}, {"City", "Kiel"}};
@@ -126,13 +127,14 @@ TEST_F(ConversionTest, ExifTooLargeForAJpegSegmentKeepsItsEssentialTags) {
         GTEST_SKIP() << "exiftool is not available";
     const ConverterRun run = convert(folder / "large.PNG", "large.JPG", 64);
     ASSERT_TRUE(run.succeeded()) << run.errors;
-    const auto tags = exifToolTags(folder / "large.JPG",
-                                   {"Make", "Model", "DateTimeOriginal", "ExposureTime", "Warning"});
+    const auto tags = exifToolTags(
+        folder / "large.JPG", {"Make", "Model", "DateTimeOriginal", "ExposureTime", "Warning"});
     ASSERT_TRUE(tags);
-    const std::map<std::string, std::string> expected = {{"Make", "Apple"},
-                                                         {"Model", "iPhone 7"},
-                                                         {"DateTimeOriginal", "2019:03:21 11:04:22"},
-                                                         {"ExposureTime", "0.001127395716"}};
+    const std::map<std::string, std::string> expected = {
+        {"Make", "Apple"},
+        {"Model", "iPhone 7"},
+        {"DateTimeOriginal", "2019:03:21 11:04:22"},
+        {"ExposureTime", "0.001127395716"}};
     EXPECT_EQ(*tags, expected);
 }
 
