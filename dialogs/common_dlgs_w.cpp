@@ -1,11 +1,10 @@
 #include "common_dlgs_w.h"
 
+#include <algorithm>
 #include <stdexcept>
 
-#include "dialog_filter.h"
-#include "file_dialog_buffer.h"
-
-using namespace Qt::StringLiterals;
+#include "file_dialog_buffers.h"
+#include "utf16_text.h"
 
 namespace quorvel {
 namespace {
@@ -14,10 +13,16 @@ constexpr ColorRef kInitialColor = 0xC0C0C0;
 constexpr ColorRef kSystemColorReference = 0x80000000;
 
 // The dialog's buffers hold 256 characters; a longer text cannot be handed over.
-const QString& checkedBufferText(const QString& text) {
-    if (text.size() > kFileBufferSize)
+std::u16string checkedBufferText(const std::string& text) {
+    std::u16string wide = utf16Of(text);
+    if (wide.size() > kFileBufferSize)
         throw std::invalid_argument("Invalid procedure call or argument");
-    return text;
+    return wide;
+}
+
+std::optional<std::u16string> copyOrNone(const std::string& text) {
+    if (text.empty()) return std::nullopt;
+    return utf16Of(text);
 }
 
 }  // namespace
@@ -25,7 +30,7 @@ const QString& checkedBufferText(const QString& text) {
 CommonDlgsW::CommonDlgsW(DialogBackend& backend) : m_backend(backend) { Class_Initialize(); }
 
 void CommonDlgsW::Class_Initialize() {
-    Filter = u"All files (*.*)|*.*"_s;
+    Filter = "All files (*.*)|*.*";
     FilterIndex = 1;
     MaxFileSize = static_cast<std::int32_t>(kFileBufferSize);
     Color(kInitialColor);
@@ -35,54 +40,62 @@ void CommonDlgsW::Color(ColorRef RHS) {
     m_color = (RHS & kSystemColorReference) ? m_backend.systemColor(RHS & 0xFFFF) : RHS;
 }
 
-bool CommonDlgsW::ShowColor(QWidget* hWnd) {
-    const auto chosen = m_backend.showColor(hWnd, m_color, m_customColors);
-    if (!chosen) return false;
-    m_color = *chosen;
+bool CommonDlgsW::ShowColor(WindowHandle hWnd) {
+    m_colorRecord.owner = hWnd;
+    m_colorRecord.flags = kColorRgbInit | kColorFullOpen | kColorAnyColor;
+    m_colorRecord.customColors = &m_customColors;
+    m_colorRecord.color = m_color;
+    if (!m_backend.showColor(m_colorRecord)) return false;
+    m_color = m_colorRecord.color;
     return true;
 }
 
-bool CommonDlgsW::ShowOpen(QWidget* winHwnd) {
+bool CommonDlgsW::ShowOpen(WindowHandle winHwnd) {
     return showFileDialog(winHwnd, &DialogBackend::showOpen);
 }
 
-bool CommonDlgsW::ShowSave(QWidget* hWnd) {
+bool CommonDlgsW::ShowSave(WindowHandle hWnd) {
     return showFileDialog(hWnd, &DialogBackend::showSave);
 }
 
-bool CommonDlgsW::showFileDialog(QWidget* owner, ShowFileDialog show) {
-    const FileDialogRequest request = PrepareFileDialog(owner);
-    const FileDialogAnswer answer = (m_backend.*show)(request);
-    if (!answer.confirmed) return false;
-    ReadFileDialogResult(answer);
+bool CommonDlgsW::showFileDialog(WindowHandle owner, ShowFileDialog show) {
+    PrepareFileDialog(owner);
+    if (!(m_backend.*show)(m_fileRecord)) return false;
+    ReadFileDialogResult();
     return true;
 }
 
-FileDialogRequest CommonDlgsW::PrepareFileDialog(QWidget* owner) const {
-    FileDialogRequest request;
-    request.owner = owner;
-    request.nameFilters = qtNameFilters(Filter);
-    request.filterIndex = FilterIndex;
-    request.fileName = cutAtFirstNul(checkedBufferText(FileName));
-    request.initialFolder = cutAtFirstNul(checkedBufferText(InitDir));
-    request.caption = DialogTitle;
-    request.flags = Flags;
-    request.defaultExtension = DefaultExt;
-    return request;
+void CommonDlgsW::PrepareFileDialog(WindowHandle owner) {
+    // Both texts are checked before the record changes, so a failure leaves it as it was.
+    std::u16string file = checkedBufferText(FileName);
+    std::u16string folder = checkedBufferText(InitDir);
+    FileDialogRecord& r = m_fileRecord;
+    r.owner = owner;
+    r.filter = filterBuffer(Filter);
+    r.filterIndex = FilterIndex;
+    // The buffer always backs the capacity the dialog is told of, so a MaxFileSize above 256
+    // can never let the dialog write past its end.
+    r.maxFile = static_cast<std::uint32_t>(std::max(MaxFileSize, 0));
+    r.file = paddedBuffer(std::move(file), std::max<std::size_t>(kFileBufferSize, r.maxFile));
+    r.fileTitle = paddedBuffer({}, kFileBufferSize);
+    r.initialFolder = paddedBuffer(std::move(folder), kFileBufferSize);
+    r.caption = copyOrNone(DialogTitle);
+    r.flags = Flags;
+    r.defaultExtension = copyOrNone(DefaultExt);
 }
 
-void CommonDlgsW::ReadFileDialogResult(const FileDialogAnswer& answer) {
-    FileName = composeFileBuffer(answer.files);
+void CommonDlgsW::ReadFileDialogResult() {
+    FileName = utf8Of(m_fileRecord.file);
     FileTitle.clear();
     // A multiple selection is read from the raw buffer by the caller.
     if (!(Flags & kAllowMultiSelect)) {
-        FileName = cutAtFirstNul(FileName);
+        FileName = std::string(beforeFirstNul(FileName));
         if (!(Flags & kNoValidate)) {
-            FileTitle = fileTitleOf(answer.files);
+            FileTitle = utf8Of(beforeFirstNul(m_fileRecord.fileTitle));
             Title = FileTitle;
         }
     }
-    Flags = answer.flags;
+    Flags = m_fileRecord.flags;
 }
 
 }  // namespace quorvel

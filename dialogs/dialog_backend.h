@@ -1,57 +1,24 @@
 #pragma once
-// What CommonDlgsW asks of the platform's dialogs. The Qt backend shows QFileDialog and
-// QColorDialog; tests put a scripted backend in its place.
-#include <QString>
-#include <QStringList>
-#include <array>
-#include <cstdint>
-#include <optional>
-
-class QWidget;
+// What CommonDlgsW asks of a toolkit's dialogs. The Qt backend shows QFileDialog and
+// QColorDialog, the Win32 backend the system's common dialogs; tests script one.
+#include "dialog_records.h"
 
 namespace quorvel {
-
-// Colours as the class stores them: 0x00BBGGRR.
-using ColorRef = std::uint32_t;
-using CustomColors = std::array<ColorRef, 16>;
-
-struct FileDialogRequest {
-    QWidget* owner = nullptr;
-    QStringList nameFilters;  // in Qt's form, "Description (*.a *.b)"
-    int filterIndex = 1;      // 1-based; out of range selects the first
-    QString fileName;         // shown when the dialog opens
-    QString initialFolder;    // empty lets the platform choose
-    QString caption;          // empty shows the platform's default caption
-    QString defaultExtension;
-    std::int32_t flags = 0;
-};
-
-struct FileDialogAnswer {
-    bool confirmed = false;
-    QStringList files;       // full paths of the chosen files
-    std::int32_t flags = 0;  // the flags as the dialog returned them
-};
-
-// The flags the backends act on.
-inline constexpr std::int32_t kOverwritePrompt = 0x2;
-inline constexpr std::int32_t kNoValidate = 0x100;
-inline constexpr std::int32_t kAllowMultiSelect = 0x200;
 
 class DialogBackend {
 public:
     virtual ~DialogBackend() = default;
-    // Modal to the owner; return only once the dialog has closed.
-    virtual FileDialogAnswer showOpen(const FileDialogRequest& request) = 0;
-    virtual FileDialogAnswer showSave(const FileDialogRequest& request) = 0;
-    // The chosen colour, or nullopt when cancelled. The custom colours are edited in place.
-    virtual std::optional<ColorRef> showColor(QWidget* owner, ColorRef initial,
-                                              CustomColors& customColors) = 0;
+    // Modal to the record's owner; return only once the dialog has closed. True when the user
+    // confirmed: the dialog has then written its answer into the record, as the system's
+    // dialog writes it into the buffers its record points at. A cancel or a failure returns
+    // false; the record's content is then of no meaning.
+    virtual bool showOpen(FileDialogRecord& record) = 0;
+    virtual bool showSave(FileDialogRecord& record) = 0;
+    // On a confirm, the chosen colour is in record.color; the custom colours are edited in place.
+    virtual bool showColor(ColorDialogRecord& record) = 0;
     // The current colour of a Windows system-colour index (COLOR_BTNFACE is 15); 0 when the
     // index names no colour.
     virtual ColorRef systemColor(int index) const = 0;
 };
-
-// The process-wide Qt backend.
-DialogBackend& qtDialogBackend();
 
 }  // namespace quorvel

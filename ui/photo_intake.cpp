@@ -18,26 +18,26 @@ using namespace Qt::StringLiterals;
 
 namespace quorvel {
 
-const QString kPhotoFilter =
-    u"All Files(*.*)|*.*"
-    u"|NEF - Nikon Digital SLR Camera Raw Image(*.NEF)|*.nef"
-    u"|HEIC - High Efficiency Image Container(*.heic)|*.heic"
-    u"|HEIF - High Efficiency Image File(*.heif)|*.heif"
-    u"|NRW - Nikon Digital SLR Camera Raw Image(*.nrw)|*.nrw"
-    u"|ORF - Olympus Digital Camera Raw Image(*.orf)|*.orf"
-    u"|RW2 - Panasonic Lumix Raw Image(*.RW2)|*.rw2"
-    u"|RAF - Fuji Camera Raw File(*.raf)|*.raf"
-    u"|HDR - High Dynamic Range(*.hdr)|*.hdr"
-    u"|CR2 - Canon Raw Version 2 Image(*.cr2)|*.cr2"
-    u"|DNG - Digital Negative Image(*.dng)|*.dng"_s;
+const std::string kPhotoFilter =
+    "All Files(*.*)|*.*"
+    "|NEF - Nikon Digital SLR Camera Raw Image(*.NEF)|*.nef"
+    "|HEIC - High Efficiency Image Container(*.heic)|*.heic"
+    "|HEIF - High Efficiency Image File(*.heif)|*.heif"
+    "|NRW - Nikon Digital SLR Camera Raw Image(*.nrw)|*.nrw"
+    "|ORF - Olympus Digital Camera Raw Image(*.orf)|*.orf"
+    "|RW2 - Panasonic Lumix Raw Image(*.RW2)|*.rw2"
+    "|RAF - Fuji Camera Raw File(*.raf)|*.raf"
+    "|HDR - High Dynamic Range(*.hdr)|*.hdr"
+    "|CR2 - Canon Raw Version 2 Image(*.cr2)|*.cr2"
+    "|DNG - Digital Negative Image(*.dng)|*.dng";
 
 bool PhotoIntake::converting() const { return m.window.prompt().starts_with("Conv"); }
 
 void PhotoIntake::Form_Click() {
     if (converting()) return;
     if (!pickPhoto()) return;
-    if (UnicodeDialogs->FileName.isEmpty()) return m.pictures.showNormal();
-    m.staging.stage(UnicodeDialogs->FileName.toStdString(), m.window);
+    if (UnicodeDialogs->FileName.empty()) return m.pictures.showNormal();
+    m.staging.stage(UnicodeDialogs->FileName, m.window);
     m.batch.RunBatch(BatchVariant::Click);
 }
 

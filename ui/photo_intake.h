@@ -4,6 +4,7 @@
 // go with it: the drop area lights up under the pointer, and the prompt hides while something
 // is dragged over the window. Clicks and hovering are refused while a batch converts.
 #include <QString>
+#include <string>
 
 class QMimeData;
 class QTimer;
@@ -17,7 +18,7 @@ class DropAreaPictures;
 class PhotoStaging;
 
 // The open dialog's filter: all files first, then the photo types the converter reads.
-extern const QString kPhotoFilter;
+extern const std::string kPhotoFilter;
 
 class PhotoIntake {
 public:

@@ -1,6 +1,6 @@
 #include "form1_services.h"
-
 #include "platform/program_folder.h"
+#include "qt_dialog_backend.h"
 #include "qt_event_pump.h"
 #include "qt_user_messages.h"
 #include "settings_file.h"

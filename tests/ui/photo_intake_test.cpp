@@ -1,6 +1,8 @@
 // The drop area's cues and refusals: the hover rectangle, the prompt hidden by a drag, the
 // busy marker, the open dialog of a click, and what a drop lists and arms. No converter runs
 // here: the batches in these tests have nothing to convert.
+#include "photo_intake.h"
+
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
@@ -13,7 +15,7 @@
 #include "conversion_batch.h"
 #include "drop_area_pictures.h"
 #include "form1.h"
-#include "photo_intake.h"
+#include "qt_name_filters.h"
 #include "support/ui_fakes.h"
 #include "unicode_dialogs.h"
 
@@ -124,24 +126,24 @@ void PhotoIntakeTest::busyMarkerRefusesClicksAndHover() {
 }
 
 void PhotoIntakeTest::clickOpensTheDialogWithThePhotoFilter() {
-    UnicodeDialogs->FileName = u"left over"_s;
+    UnicodeDialogs->FileName = "left over";
     QTest::mouseClick(m_form.get(), Qt::LeftButton, {}, QPoint(60, 60));
     QTRY_COMPARE(m_world.dialogs.requests.size(), 1u);
-    const FileDialogRequest& request = m_world.dialogs.requests.front();
-    QCOMPARE(request.owner, m_form.get());
-    QCOMPARE(request.fileName, QString());
-    QCOMPARE(request.nameFilters.size(), 11);
-    QCOMPARE(request.nameFilters.first(), u"All Files(*.*) (*)"_s);
-    QCOMPARE(request.nameFilters[1],
-             u"NEF - Nikon Digital SLR Camera Raw Image(*.NEF) (*.nef)"_s);
-    QCOMPARE(request.nameFilters.last(), u"DNG - Digital Negative Image(*.dng) (*.dng)"_s);
+    const FileDialogRecord& request = m_world.dialogs.requests.front();
+    QCOMPARE(request.owner, static_cast<WindowHandle>(m_form.get()));
+    QVERIFY(request.file == std::u16string(256, u'\0'));
+    const QStringList nameFilters = qtNameFilters(request.filter);
+    QCOMPARE(nameFilters.size(), 11);
+    QCOMPARE(nameFilters.first(), u"All Files(*.*) (*)"_s);
+    QCOMPARE(nameFilters[1], u"NEF - Nikon Digital SLR Camera Raw Image(*.NEF) (*.nef)"_s);
+    QCOMPARE(nameFilters.last(), u"DNG - Digital Negative Image(*.dng) (*.dng)"_s);
     QCOMPARE(UnicodeDialogs->Filter, kPhotoFilter);
 }
 
 void PhotoIntakeTest::clickOnTheLabelsDoesNotOpenTheDialog() {
     const Form1Controls& c = m_form->controls();
-    for (QWidget* widget : std::initializer_list<QWidget*>{c.Label1, c.Label7, c.lblFormat,
-                                                           c.lblPath, c.Text1})
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{c.Label1, c.Label7, c.lblFormat, c.lblPath, c.Text1})
         QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(3, 3));
     QTest::qWait(20);
     QVERIFY(m_world.dialogs.requests.empty());
@@ -155,7 +157,7 @@ void PhotoIntakeTest::cancelledDialogChangesNothing() {
     QVERIFY(m_form->pictures().showsHighlighted());
     QCOMPARE(m_form->controls().lstFile->count(), 0);
     QVERIFY(m_world.opener.folders.empty());
-    QCOMPARE(UnicodeDialogs->FileName, QString());
+    QVERIFY(UnicodeDialogs->FileName.empty());
 }
 
 void PhotoIntakeTest::confirmedEmptyNameResetsThePicture() {

@@ -6,35 +6,6 @@
 
 namespace quorvel::test {
 
-FileDialogAnswer ScriptedDialogs::next(const FileDialogRequest& request) {
-    requests.push_back(request);
-    if (answers.empty()) return {};
-    FileDialogAnswer answer = answers.front();
-    answers.pop_front();
-    return answer;
-}
-
-FileDialogAnswer ScriptedDialogs::showOpen(const FileDialogRequest& request) {
-    return next(request);
-}
-
-FileDialogAnswer ScriptedDialogs::showSave(const FileDialogRequest& request) {
-    return next(request);
-}
-
-std::optional<ColorRef> ScriptedDialogs::showColor(QWidget*, ColorRef initial,
-                                                   CustomColors& customColors) {
-    lastInitialColor = initial;
-    if (colorAnswer) customColors = colorsToSet;
-    return colorAnswer;
-}
-
-void ScriptedDialogs::pick(const QStringList& files, std::int32_t returnedFlags) {
-    answers.push_back({true, files, returnedFlags});
-}
-
-void ScriptedDialogs::cancel() { answers.push_back({}); }
-
 std::optional<QString> ScriptedFolders::chooseFolder(QWidget* owner, const QString& title) {
     titles << title;
     owners.push_back(owner);

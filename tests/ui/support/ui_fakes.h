@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "dialog_backend.h"
 #include "folder_chooser.h"
 #include "form1.h"
 #include "option_settings.h"
 #include "platform/user_messages.h"
+#include "scripted_dialogs.h"
 #include "shell_opener.h"
 
 namespace quorvel::test {
@@ -30,27 +30,13 @@ public:
     std::vector<std::string> texts;
 };
 
-// Answers each dialog with the next scripted answer (a cancel when none is left) and keeps
-// every request it was shown.
-class ScriptedDialogs : public DialogBackend {
+// The scripted dialog backend, with a pick of Qt paths: the first one is confirmed.
+class ScriptedDialogs : public ScriptedDialogBackend {
 public:
-    FileDialogAnswer showOpen(const FileDialogRequest& request) override;
-    FileDialogAnswer showSave(const FileDialogRequest& request) override;
-    std::optional<ColorRef> showColor(QWidget* owner, ColorRef initial,
-                                      CustomColors& customColors) override;
-    ColorRef systemColor(int index) const override { return 0x010000u * index + 0x42; }
-
-    void pick(const QStringList& files, std::int32_t returnedFlags = 0);
-    void cancel();
-
-    std::deque<FileDialogAnswer> answers;
-    std::vector<FileDialogRequest> requests;
-    std::optional<ColorRef> colorAnswer;
-    CustomColors colorsToSet{};
-    ColorRef lastInitialColor = 0;
-
-private:
-    FileDialogAnswer next(const FileDialogRequest& request);
+    using ScriptedDialogBackend::pick;
+    void pick(const QStringList& files, std::optional<std::int32_t> returnedFlags = {}) {
+        pick(files.value(0).toStdString(), returnedFlags);
+    }
 };
 
 // Answers each chooser with the next scripted folder (nullopt: a cancel; a cancel when none is

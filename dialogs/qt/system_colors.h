@@ -1,7 +1,7 @@
 #pragma once
 #include <QColor>
 
-#include "dialog_backend.h"
+#include "dialog_records.h"
 
 class QPalette;
 

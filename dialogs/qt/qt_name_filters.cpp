@@ -1,4 +1,9 @@
-#include "dialog_filter.h"
+#include "qt_name_filters.h"
+
+#include <vector>
+
+#include "file_dialog_buffers.h"
+#include "qt_utf16.h"
 
 using namespace Qt::StringLiterals;
 
@@ -16,14 +21,13 @@ QString qtPatterns(const QString& windowsPatterns) {
 
 }  // namespace
 
-QStringList qtNameFilters(const QString& filter) {
-    const QStringList items = filter.split(u'|');
+QStringList qtNameFilters(std::u16string_view filterBuffer) {
+    const std::vector<std::u16string_view> items = filterItems(filterBuffer);
     QStringList filters;
-    for (qsizetype i = 0; i + 1 < items.size(); i += 2) {
-        const QString patterns = qtPatterns(items[i + 1]);
+    for (std::size_t i = 0; i + 1 < items.size(); i += 2) {
+        const QString patterns = qtPatterns(qStringOf(items[i + 1]));
         if (patterns.isEmpty()) continue;
-        const QString description = items[i].isEmpty() ? patterns : items[i];
-        filters << description + u" ("_s + patterns + u')';
+        filters << qStringOf(items[i]) + u" ("_s + patterns + u')';
     }
     return filters;
 }
