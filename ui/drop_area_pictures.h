@@ -1,34 +1,32 @@
 #pragma once
-// The window's background picture: the picture of picBack1 (normal) or of picBack2
-// (highlighted). The window shares the holder's picture rather than copying it, so which one
-// shows is told by comparing the pictures' identities.
-#include <QPixmap>
+// Which picture the window's background shows: picBack1's (normal) or picBack2's
+// (highlighted). The shell paints the one named here.
 #include <functional>
 
-class QLabel;
-
 namespace quorvel {
+
+enum class DropAreaPicture { None, Normal, Highlighted };
 
 class DropAreaPictures {
 public:
     // `changed` runs after every change of the picture (the window repaints).
-    DropAreaPictures(QLabel& picBack1, QLabel& picBack2, std::function<void()> changed);
+    explicit DropAreaPictures(std::function<void()> changed) : m_changed(std::move(changed)) {}
 
-    void showNormal() { show(m_picBack1); }
-    void showHighlighted() { show(m_picBack2); }
-    bool showsNormal() const { return shows(m_picBack1); }
-    bool showsHighlighted() const { return shows(m_picBack2); }
-    // A null pixmap until a picture is shown.
-    const QPixmap& current() const { return m_current; }
+    void showNormal() { show(DropAreaPicture::Normal); }
+    void showHighlighted() { show(DropAreaPicture::Highlighted); }
+    bool showsNormal() const { return m_current == DropAreaPicture::Normal; }
+    bool showsHighlighted() const { return m_current == DropAreaPicture::Highlighted; }
+    // None until a picture is shown.
+    DropAreaPicture current() const { return m_current; }
 
 private:
-    void show(const QLabel& holder);
-    bool shows(const QLabel& holder) const;
+    void show(DropAreaPicture picture) {
+        m_current = picture;
+        if (m_changed) m_changed();
+    }
 
-    QLabel& m_picBack1;
-    QLabel& m_picBack2;
     std::function<void()> m_changed;
-    QPixmap m_current;
+    DropAreaPicture m_current = DropAreaPicture::None;
 };
 
 }  // namespace quorvel

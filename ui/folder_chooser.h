@@ -1,21 +1,20 @@
 #pragma once
 // The folder chooser of the output folder: modal to its owner, only file-system folders can
 // be confirmed, and no folder is preselected.
-#include <QString>
 #include <optional>
+#include <string>
 
-class QWidget;
+#include "window_handle.h"
 
 namespace quorvel {
 
 class FolderChooser {
 public:
     virtual ~FolderChooser() = default;
-    // The chosen folder's path as given, or nullopt when the user cancelled.
-    virtual std::optional<QString> chooseFolder(QWidget* owner, const QString& title) = 0;
+    // The chosen folder's path (UTF-8, the platform's separators), or nullopt when the user
+    // cancelled.
+    virtual std::optional<std::string> chooseFolder(WindowHandle owner,
+                                                    const std::string& title) = 0;
 };
-
-// QFileDialog::getExistingDirectory.
-FolderChooser& qtFolderChooser();
 
 }  // namespace quorvel

@@ -2,11 +2,11 @@
 // The conversion batch's view of Form1: each call reads or writes the real control, at the
 // moment the batch asks.
 #include "batch_window.h"
-#include "form1_controls.h"
 
 namespace quorvel {
 
 class DropAreaPictures;
+class Form1View;
 class ShellOpener;
 namespace platform {
 class EventPump;
@@ -15,14 +15,9 @@ class UserMessages;
 
 class Form1BatchWindow : public BatchWindow {
 public:
-    Form1BatchWindow(const Form1Controls& controls, DropAreaPictures& pictures,
-                     platform::EventPump& pump, ShellOpener& opener,
-                     platform::UserMessages& messages)
-        : m_controls(controls),
-          m_pictures(pictures),
-          m_pump(pump),
-          m_opener(opener),
-          m_messages(messages) {}
+    Form1BatchWindow(Form1View& view, DropAreaPictures& pictures, platform::EventPump& pump,
+                     ShellOpener& opener, platform::UserMessages& messages)
+        : m_view(view), m_pictures(pictures), m_pump(pump), m_opener(opener), m_messages(messages) {}
 
     int entryCount() const override;
     std::string entry(int index) const override;
@@ -45,7 +40,7 @@ public:
     void showFailureSummary(const FailureSummary& summary) override;
 
 private:
-    const Form1Controls& m_controls;
+    Form1View& m_view;
     DropAreaPictures& m_pictures;
     platform::EventPump& m_pump;
     ShellOpener& m_opener;

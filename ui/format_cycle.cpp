@@ -1,25 +1,18 @@
 #include "format_cycle.h"
 
 #include <array>
-#include <utility>
 
 namespace quorvel {
 namespace {
 
-constexpr std::array<std::pair<char16_t const*, char16_t const*>, 5> kCycle = {{
-    {u"JPG", u"PNG"},
-    {u"PNG", u"GIF"},
-    {u"GIF", u"TIF"},
-    {u"TIF", u"BMP"},
-    {u"BMP", u"JPG"},
-}};
+constexpr std::array<std::string_view, 5> kCycle = {"JPG", "PNG", "GIF", "TIF", "BMP"};
 
 }  // namespace
 
-QString nextFormat(const QString& caption) {
-    for (const auto& [before, after] : kCycle)
-        if (caption == QStringView(before)) return QString::fromUtf16(after);
-    return caption;
+std::string nextFormat(std::string_view caption) {
+    for (std::size_t i = 0; i < kCycle.size(); ++i)
+        if (caption == kCycle[i]) return std::string(kCycle[(i + 1) % kCycle.size()]);
+    return std::string(caption);
 }
 
 }  // namespace quorvel

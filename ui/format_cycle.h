@@ -1,11 +1,12 @@
 #pragma once
 // The output formats a click on lblFormat steps through, one step per click.
-#include <QString>
+#include <string>
+#include <string_view>
 
 namespace quorvel {
 
 // The caption after a click: JPG, PNG, GIF, TIF, BMP, then JPG again. A caption that is none of
 // these (exactly, case included) is returned unchanged.
-QString nextFormat(const QString& caption);
+std::string nextFormat(std::string_view caption);
 
 }  // namespace quorvel

@@ -2,22 +2,19 @@
 // The clicks of the option strip: the format cycle, the resize switch, the output folder
 // chooser, and the maker's link. Each click changes its option at once; a running batch reads
 // the options again for its next file.
-#include <QString>
-
-class QWidget;
+#include <string>
 
 namespace quorvel {
 
 class ConversionBatch;
 class FolderChooser;
+class Form1View;
 class ShellOpener;
-struct Form1Controls;
 
 class OptionHandlers {
 public:
     struct Parts {
-        QWidget& owner;  // the window: owner of the chooser
-        const Form1Controls& controls;
+        Form1View& view;  // the window: its controls, and the owner of the chooser
         ConversionBatch& batch;  // holds OutputFolder
         FolderChooser& folders;
         ShellOpener& opener;
@@ -31,7 +28,7 @@ public:
     void Label3_Click();
 
 private:
-    void setOutputFolder(const QString& folder);
+    void setOutputFolder(const std::string& folder);
 
     Parts m;
 };

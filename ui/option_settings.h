@@ -1,32 +1,34 @@
 #pragma once
 // Where the four conversion options are kept between runs. Start-up step 5 restores them into
 // their controls before the window is shown; shut-down saves them from the same controls.
-class QLineEdit;
+#include <string>
 
 namespace quorvel {
 
-class CaptionLabel;
+// The options as their controls show them, UTF-8.
+struct OptionValues {
+    std::string format;        // lblFormat's caption
+    std::string quality;       // Text1
+    std::string resizeSwitch;  // Label5's caption
+    std::string resizeWidth;   // txtResize
 
-struct OptionControls {
-    CaptionLabel& lblFormat;  // output format
-    QLineEdit& Text1;         // quality
-    CaptionLabel& Label5;     // resize switch
-    QLineEdit& txtResize;     // resize width
+    bool operator==(const OptionValues&) const = default;
 };
 
 class OptionSettings {
 public:
     virtual ~OptionSettings() = default;
-    // Failures are not reported: a control whose value cannot be read keeps what it has.
-    virtual void restoreOptions(const OptionControls& controls) = 0;
-    virtual void saveOptions(const OptionControls& controls) = 0;
+    // Overwrites the values it has kept; failures are not reported: a value that cannot be
+    // read keeps what the control had.
+    virtual void restoreOptions(OptionValues& values) = 0;
+    virtual void saveOptions(const OptionValues& values) = 0;
 };
 
 // Keeps nothing: the design values at every start.
 class NoOptionSettings : public OptionSettings {
 public:
-    void restoreOptions(const OptionControls&) override {}
-    void saveOptions(const OptionControls&) override {}
+    void restoreOptions(OptionValues&) override {}
+    void saveOptions(const OptionValues&) override {}
 };
 
 }  // namespace quorvel

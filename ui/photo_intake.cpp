@@ -1,20 +1,13 @@
 #include "photo_intake.h"
 
-#include <QDir>
-#include <QMimeData>
-#include <QTimer>
-#include <QUrl>
-#include <QWidget>
 #include <exception>
 
 #include "conversion_batch.h"
 #include "drop_area_pictures.h"
-#include "dropped_paths.h"
+#include "form1_view.h"
 #include "hover_rectangle.h"
 #include "staging.h"
 #include "unicode_dialogs.h"
-
-using namespace Qt::StringLiterals;
 
 namespace quorvel {
 
@@ -47,23 +40,22 @@ bool PhotoIntake::pickPhoto() {
     UnicodeDialogs->FileName.clear();
     UnicodeDialogs->Filter = kPhotoFilter;
     try {
-        return UnicodeDialogs->ShowOpen(&m.owner);
+        return UnicodeDialogs->ShowOpen(m.view.handle());
     } catch (const std::exception&) {
         return false;
     }
 }
 
-Qt::DropAction PhotoIntake::Form_OLEDragDrop(const QMimeData* data) {
+void PhotoIntake::Form_OLEDragDrop(const std::vector<std::string>& paths) {
     m.pictures.showNormal();
     // Only local files make a file list; anything else dropped adds nothing. Paths go in with
     // native separators, the ones the engine splits names on.
-    for (const std::string& path : droppedLocalPaths(data)) m.staging.stageDropped(path, m.window);
+    for (const std::string& path : paths) m.staging.stageDropped(path, m.window);
     m.batch.PrepareBatch();
-    m.timerRun.start();
-    return Qt::CopyAction;
+    m.view.startRunTimer();
 }
 
-void PhotoIntake::Form_OLEDragOver() { m.Label1.setVisible(false); }
+void PhotoIntake::Form_OLEDragOver() { m.view.setVisible(ids::Label1, false); }
 
 void PhotoIntake::Form_MouseMove(float X, float Y) {
     if (converting()) return;

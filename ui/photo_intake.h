@@ -3,18 +3,15 @@
 // at once; a drop lists the dropped files and arms timerRun, whose tick converts them. Two cues
 // go with it: the drop area lights up under the pointer, and the prompt hides while something
 // is dragged over the window. Clicks and hovering are refused while a batch converts.
-#include <QString>
 #include <string>
-
-class QMimeData;
-class QTimer;
-class QWidget;
+#include <vector>
 
 namespace quorvel {
 
 class BatchWindow;
 class ConversionBatch;
 class DropAreaPictures;
+class Form1View;
 class PhotoStaging;
 
 // The open dialog's filter: all files first, then the photo types the converter reads.
@@ -23,9 +20,7 @@ extern const std::string kPhotoFilter;
 class PhotoIntake {
 public:
     struct Parts {
-        QWidget& owner;  // the window: owner of the dialog, Label1's parent
-        QWidget& Label1;
-        QTimer& timerRun;
+        Form1View& view;  // the window: owner of the dialog, Label1, timerRun
         BatchWindow& window;
         ConversionBatch& batch;
         PhotoStaging& staging;
@@ -34,8 +29,8 @@ public:
     explicit PhotoIntake(const Parts& parts) : m(parts) {}
 
     void Form_Click();
-    // Returns the drop effect: copy.
-    Qt::DropAction Form_OLEDragDrop(const QMimeData* data);
+    // The dropped local paths, in order; the drop's effect is a copy.
+    void Form_OLEDragDrop(const std::vector<std::string>& paths);
     void Form_OLEDragOver();
     // X and Y in twips, in the window's client coordinates.
     void Form_MouseMove(float X, float Y);

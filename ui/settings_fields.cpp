@@ -1,48 +1,51 @@
 #include "settings_fields.h"
 
-#include <QRegularExpression>
-
-using namespace Qt::StringLiterals;
+#include <algorithm>
 
 namespace quorvel {
 namespace {
 
-QString unquoted(const QString& field) {
-    const qsizetype close = field.indexOf(u'"', 1);
-    return close < 0 ? field.mid(1) : field.mid(1, close - 1);
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool allDigits(std::string_view text) { return std::all_of(text.begin(), text.end(), isDigit); }
+
+std::string_view unquoted(std::string_view field) {
+    const std::size_t close = field.find('"', 1);
+    return close == std::string_view::npos ? field.substr(1) : field.substr(1, close - 1);
 }
 
-QString withoutLeadingZeros(QString digits) {
-    while (digits.size() > 1 && digits.front() == u'0') digits.remove(0, 1);
-    return digits.isEmpty() ? u"0"_s : digits;
+std::string_view withoutLeadingZeros(std::string_view digits) {
+    while (digits.size() > 1 && digits.front() == '0') digits.remove_prefix(1);
+    return digits.empty() ? "0" : digits;
 }
 
-QString withoutTrailingZeros(QString digits) {
-    while (!digits.isEmpty() && digits.back() == u'0') digits.chop(1);
+std::string_view withoutTrailingZeros(std::string_view digits) {
+    while (!digits.empty() && digits.back() == '0') digits.remove_suffix(1);
     return digits;
 }
 
 }  // namespace
 
-QString shortestNumber(const QString& text) {
-    static const QRegularExpression plainNumber(u"^([+-]?)(\\d*)(?:\\.(\\d*))?$"_s);
-    const auto match = plainNumber.match(text);
-    if (!match.hasMatch() || (match.capturedLength(2) == 0 && match.capturedLength(3) == 0))
+std::string shortestNumber(std::string_view text) {
+    const bool negative = text.starts_with('-');
+    if (text.starts_with('-') || text.starts_with('+')) text.remove_prefix(1);
+    const std::size_t point = text.find('.');
+    const std::string_view whole = text.substr(0, point);
+    const std::string_view fraction =
+        point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
+    if (!allDigits(whole) || !allDigits(fraction) || (whole.empty() && fraction.empty()))
         return {};
-    const QString whole = withoutLeadingZeros(match.captured(2));
-    const QString fraction = withoutTrailingZeros(match.captured(3));
-    QString number = fraction.isEmpty() ? whole : whole + u'.' + fraction;
-    if (match.captured(1) == u"-"_s && number != u"0"_s) number.prepend(u'-');
+    std::string number(withoutLeadingZeros(whole));
+    if (const std::string_view kept = withoutTrailingZeros(fraction); !kept.empty())
+        (number += '.') += kept;
+    if (negative && number != "0") number.insert(0, 1, '-');
     return number;
 }
 
-QString settingsValue(const QString& line) {
-    qsizetype start = 0;
-    while (start < line.size() && line[start] == u' ') ++start;
-    const QString field = line.mid(start);
-    if (field.startsWith(u'"')) return unquoted(field);
-    const QString number = shortestNumber(field);
-    return number.isEmpty() ? field : number;
+std::string settingsValue(std::string_view line) {
+    const std::string_view field = line.substr(std::min(line.find_first_not_of(' '), line.size()));
+    if (field.starts_with('"')) return std::string(unquoted(field));
+    std::string number = shortestNumber(field);
+    return number.empty() ? std::string(field) : number;
 }
 
 }  // namespace quorvel

@@ -1,6 +1,7 @@
 #pragma once
-// The settings reader's rules for one value, applied to one line of the file.
-#include <QString>
+// The settings reader's rules for one value, applied to one line of the file (UTF-8).
+#include <string>
+#include <string_view>
 
 namespace quorvel {
 
@@ -8,9 +9,9 @@ namespace quorvel {
 // next one, and the quotes are dropped. Any other value is the rest of the line: a comma is
 // part of it. A plain number (optional sign, digits, optional decimal fraction) comes back in
 // its shortest decimal form: "085" is "85", "+1.50" is "1.5", "-0" is "0".
-QString settingsValue(const QString& line);
+std::string settingsValue(std::string_view line);
 
 // The shortest decimal form of a plain number; "" when `text` is not one.
-QString shortestNumber(const QString& text);
+std::string shortestNumber(std::string_view text);
 
 }  // namespace quorvel

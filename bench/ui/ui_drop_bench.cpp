@@ -134,7 +134,7 @@ class QuietOpener : public quorvel::ShellOpener {
 public:
     std::function<void()> opened;
     void openFolder(const std::string&) override { opened(); }
-    void openAddress(const QString&) override {}
+    void openAddress(const std::string&) override {}
 };
 
 class CountedMessages : public quorvel::platform::UserMessages {

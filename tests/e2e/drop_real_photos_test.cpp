@@ -22,7 +22,7 @@ namespace {
 class RecordingOpener : public ShellOpener {
 public:
     void openFolder(const std::string& folder) override { folders.push_back(folder); }
-    void openAddress(const QString&) override {}
+    void openAddress(const std::string&) override {}
     std::vector<std::string> folders;
 };
 

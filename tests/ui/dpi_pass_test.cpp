@@ -1,129 +1,114 @@
 // The start-up DPI pass and window sizing as functions of the display's twips per pixel.
-#include <QTest>
+#include <gtest/gtest.h>
+
+#include <string>
 
 #include "control_table.h"
 #include "dpi_pass.h"
 
-using namespace Qt::StringLiterals;
-
 namespace quorvel {
 namespace {
 
-bool near(double a, double b) { return qAbs(a - b) < 1e-9; }
+constexpr double kTolerance = 1e-9;
 
-}  // namespace
+TEST(DpiPass, DesignDensityChangesNothing) {
+    for (const ControlSpec& spec : kControls) {
+        SCOPED_TRACE(std::string(spec.name));
+        const TwipsGeometry scaled = scaledForDensity(spec.geometry, ScreenDensity{15, 15});
+        EXPECT_EQ(scaled.Left, spec.geometry.Left);
+        EXPECT_EQ(scaled.Top, spec.geometry.Top);
+        EXPECT_EQ(scaled.Width, spec.geometry.Width);
+        EXPECT_EQ(scaled.Height, spec.geometry.Height);
+        EXPECT_EQ(scaled.FontSize, spec.geometry.FontSize);
+    }
+}
 
-class DpiPassTest : public QObject {
-    Q_OBJECT
-private Q_SLOTS:
-    void designDensityChangesNothing();
-    void label7At120Dpi();
-    void fontsKeepTheirPixelHeight_data();
-    void fontsKeepTheirPixelHeight();
-    void everyControlKeepsItsPixelGeometry_data();
-    void everyControlKeepsItsPixelGeometry();
-    void timerScalesOnlyLeftAndTop();
-    void windowSize_data();
-    void windowSize();
+TEST(DpiPass, Label7At120Dpi) {
+    const TwipsGeometry g = scaledForDensity(controlSpec("Label7").geometry, {12, 12});
+    EXPECT_EQ(g.Left, 144.0);
+    EXPECT_EQ(g.Top, 2280.0);
+    EXPECT_EQ(g.Width, 660.0);
+    EXPECT_EQ(g.Height, 180.0);
+}
+
+struct FontCase {
+    const char* control;
+    double twipsPerPixel;
+    double points;
 };
 
-void DpiPassTest::designDensityChangesNothing() {
+class FontsKeepTheirPixelHeight : public testing::TestWithParam<FontCase> {};
+
+TEST_P(FontsKeepTheirPixelHeight, OnlyTheHorizontalDensityScalesTheFont) {
+    const FontCase& c = GetParam();
+    const auto g = scaledForDensity(controlSpec(c.control).geometry, {c.twipsPerPixel, 15});
+    ASSERT_TRUE(g.FontSize);
+    EXPECT_NEAR(*g.FontSize, c.points, kTolerance);
+}
+
+INSTANTIATE_TEST_SUITE_P(DpiPass, FontsKeepTheirPixelHeight,
+                         testing::Values(FontCase{"lblFormat", 12, 7.2},
+                                         FontCase{"Label1", 12, 7.8},
+                                         FontCase{"Label1", 10, 6.5},
+                                         FontCase{"Text1", 10, 6.0}));
+
+class EveryControlKeepsItsPixelGeometry : public testing::TestWithParam<double> {};
+
+TEST_P(EveryControlKeepsItsPixelGeometry, AtThisDensity) {
+    const double twipsPerPixel = GetParam();
     for (const ControlSpec& spec : kControls) {
-        const TwipsGeometry scaled = scaledForDensity(spec.geometry, ScreenDensity{15, 15});
-        QCOMPARE(scaled.Left, spec.geometry.Left);
-        QCOMPARE(scaled.Top, spec.geometry.Top);
-        QCOMPARE(scaled.Width, spec.geometry.Width);
-        QCOMPARE(scaled.Height, spec.geometry.Height);
-        QCOMPARE(scaled.FontSize, spec.geometry.FontSize);
-    }
-}
-
-void DpiPassTest::label7At120Dpi() {
-    const TwipsGeometry g = scaledForDensity(controlSpec("Label7").geometry, {12, 12});
-    QCOMPARE(g.Left, 144.0);
-    QCOMPARE(g.Top, 2280.0);
-    QCOMPARE(g.Width, 660.0);
-    QCOMPARE(g.Height, 180.0);
-}
-
-void DpiPassTest::fontsKeepTheirPixelHeight_data() {
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<double>("twipsPerPixel");
-    QTest::addColumn<double>("points");
-    QTest::addRow("lblFormat at 120 DPI") << u"lblFormat"_s << 12.0 << 7.2;
-    QTest::addRow("Label1 at 120 DPI") << u"Label1"_s << 12.0 << 7.8;
-    QTest::addRow("Label1 at 144 DPI") << u"Label1"_s << 10.0 << 6.5;
-    QTest::addRow("Text1 at 144 DPI") << u"Text1"_s << 10.0 << 6.0;
-}
-
-void DpiPassTest::fontsKeepTheirPixelHeight() {
-    QFETCH(QString, control);
-    QFETCH(double, twipsPerPixel);
-    QFETCH(double, points);
-    const auto& spec = controlSpec(control.toStdString());
-    // Only the horizontal density scales the font.
-    const auto g = scaledForDensity(spec.geometry, {twipsPerPixel, 15});
-    QVERIFY(g.FontSize);
-    QVERIFY(near(*g.FontSize, points));
-}
-
-void DpiPassTest::everyControlKeepsItsPixelGeometry_data() {
-    QTest::addColumn<double>("twipsPerPixel");
-    QTest::addRow("120 DPI") << 12.0;
-    QTest::addRow("144 DPI") << 10.0;
-    QTest::addRow("72 DPI") << 20.0;
-}
-
-void DpiPassTest::everyControlKeepsItsPixelGeometry() {
-    QFETCH(double, twipsPerPixel);
-    for (const ControlSpec& spec : kControls) {
+        SCOPED_TRACE(std::string(spec.name));
         const auto& design = spec.geometry;
         const auto g = scaledForDensity(design, {twipsPerPixel, twipsPerPixel});
-        const std::string nameText(spec.name);
-        const char* name = nameText.c_str();
-        QVERIFY2(near(g.Left / twipsPerPixel, design.Left / 15), name);
-        QVERIFY2(near(g.Top / twipsPerPixel, design.Top / 15), name);
-        QCOMPARE(g.Width.has_value(), design.Width.has_value());
-        if (g.Width) QVERIFY2(near(*g.Width / twipsPerPixel, *design.Width / 15), name);
-        if (g.Height)
-            QVERIFY2(near(*g.Height / twipsPerPixel, *design.Height / 15), name);
+        EXPECT_NEAR(g.Left / twipsPerPixel, design.Left / 15, kTolerance);
+        EXPECT_NEAR(g.Top / twipsPerPixel, design.Top / 15, kTolerance);
+        EXPECT_EQ(g.Width.has_value(), design.Width.has_value());
+        if (g.Width) {
+            EXPECT_NEAR(*g.Width / twipsPerPixel, *design.Width / 15, kTolerance);
+        }
+        if (g.Height) {
+            EXPECT_NEAR(*g.Height / twipsPerPixel, *design.Height / 15, kTolerance);
+        }
     }
 }
 
-void DpiPassTest::timerScalesOnlyLeftAndTop() {
+// 120, 144 and 72 DPI.
+INSTANTIATE_TEST_SUITE_P(DpiPass, EveryControlKeepsItsPixelGeometry,
+                         testing::Values(12.0, 10.0, 20.0));
+
+TEST(DpiPass, TimerScalesOnlyLeftAndTop) {
     const TwipsGeometry timer{300, 600, {}, {}, {}};
     const TwipsGeometry g = scaledForDensity(timer, {12, 10});
-    QCOMPARE(g.Left, 240.0);
-    QCOMPARE(g.Top, 400.0);
-    QVERIFY(!g.Width && !g.Height && !g.FontSize);
+    EXPECT_EQ(g.Left, 240.0);
+    EXPECT_EQ(g.Top, 400.0);
+    EXPECT_TRUE(!g.Width && !g.Height && !g.FontSize);
 }
 
-void DpiPassTest::windowSize_data() {
-    QTest::addColumn<double>("twipsPerPixel");
-    QTest::addColumn<double>("outerWidth");
-    QTest::addColumn<double>("outerHeight");
-    QTest::addRow("96 DPI") << 15.0 << 7140.0 << 4090.0;
-    QTest::addRow("120 DPI") << 12.0 << 5712.0 << 3272.0;
-    QTest::addRow("144 DPI") << 10.0 << 4760.0 << 2726.6666666666665;
-}
+struct WindowCase {
+    double twipsPerPixel;
+    double outerWidth;
+    double outerHeight;
+};
 
-void DpiPassTest::windowSize() {
-    QFETCH(double, twipsPerPixel);
-    QFETCH(double, outerWidth);
-    QFETCH(double, outerHeight);
-    const ScreenDensity density{twipsPerPixel, twipsPerPixel};
+class WindowSize : public testing::TestWithParam<WindowCase> {};
+
+TEST_P(WindowSize, FollowsPicBack2AndLabel3) {
+    const WindowCase& c = GetParam();
+    const ScreenDensity density{c.twipsPerPixel, c.twipsPerPixel};
     const auto picBack2 = scaledForDensity(controlSpec("picBack2").geometry, density);
     const auto label3 = scaledForDensity(controlSpec("Label3").geometry, density);
     const TwipsSize outer = windowOuterSize(*picBack2.Width, label3.Top, density);
-    QVERIFY(near(outer.width, outerWidth));
-    QVERIFY(near(outer.height, outerHeight));
+    EXPECT_NEAR(outer.width, c.outerWidth, kTolerance);
+    EXPECT_NEAR(outer.height, c.outerHeight, kTolerance);
     // The client area is the design's 475 x 244 pixels at every density.
     const TwipsSize client = windowClientSize(outer, density);
-    QCOMPARE(pixelsOf(client.width, twipsPerPixel), 475);
-    QCOMPARE(pixelsOf(client.height, twipsPerPixel), 244);
+    EXPECT_EQ(pixelsOf(client.width, c.twipsPerPixel), 475);
+    EXPECT_EQ(pixelsOf(client.height, c.twipsPerPixel), 244);
 }
 
-}  // namespace quorvel
+INSTANTIATE_TEST_SUITE_P(DpiPass, WindowSize,
+                         testing::Values(WindowCase{15, 7140, 4090}, WindowCase{12, 5712, 3272},
+                                         WindowCase{10, 4760, 2726.6666666666665}));
 
-QTEST_APPLESS_MAIN(quorvel::DpiPassTest)
-#include "dpi_pass_test.moc"
+}  // namespace
+}  // namespace quorvel

@@ -1,42 +1,62 @@
 // A URI list to local paths: the percent-decoded bytes of each file URI, whatever they encode.
-#include <QTest>
+#include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "dropped_paths.h"
+#include "platform/program_folder.h"
 
 namespace quorvel {
+namespace {
 
-class DroppedPathsTest : public QObject {
-    Q_OBJECT
-private Q_SLOTS:
-    void uriLines_data();
-    void uriLines();
+// The expected path with the platform's separators.
+std::string native(std::string path) {
+    if (platform::pathSeparator() != std::string_view("/"))
+        std::replace(path.begin(), path.end(), '/', platform::pathSeparator()[0]);
+    return path;
+}
+
+struct UriCase {
+    const char* name;
+    const char* uri;
+    const char* path;
 };
 
-void DroppedPathsTest::uriLines_data() {
-    QTest::addColumn<QByteArray>("uri");
-    QTest::addColumn<QByteArray>("path");
-    QTest::addRow("plain") << QByteArray("file:///p/a.NEF") << QByteArray("/p/a.NEF");
-    QTest::addRow("raw Latin-1 byte") << QByteArray("file:///p/caf\xe9.hdr")
-                                      << QByteArray("/p/caf\xe9.hdr");
-    QTest::addRow("encoded Latin-1 byte") << QByteArray("file:///p/caf%E9.hdr")
-                                          << QByteArray("/p/caf\xe9.hdr");
-    QTest::addRow("encoded UTF-8") << QByteArray("file:///p/%D0%A4%20x.dng")
-                                   << QByteArray("/p/\xd0\xa4 x.dng");
-    QTest::addRow("localhost") << QByteArray("file://localhost/p/a.NEF") << QByteArray("/p/a.NEF");
-    QTest::addRow("carriage return") << QByteArray("file:///p/a.NEF\r") << QByteArray("/p/a.NEF");
-    QTest::addRow("encoded hash kept") << QByteArray("file:///p/a%23b.NEF#frag")
-                                       << QByteArray("/p/a#b.NEF");
-    QTest::addRow("web address") << QByteArray("https://example.com/x.jpg") << QByteArray();
-    QTest::addRow("no path") << QByteArray("file://") << QByteArray();
+class UriLines : public testing::TestWithParam<UriCase> {};
+
+TEST_P(UriLines, ArePercentDecodedBytes) {
+    EXPECT_EQ(localPathOfUri(GetParam().uri), native(GetParam().path));
 }
 
-void DroppedPathsTest::uriLines() {
-    QFETCH(QByteArray, uri);
-    QFETCH(QByteArray, path);
-    QCOMPARE(QByteArray::fromStdString(localPathOfUri(uri)), path);
+INSTANTIATE_TEST_SUITE_P(
+    DroppedPaths, UriLines,
+    testing::Values(UriCase{"plain", "file:///p/a.NEF", "/p/a.NEF"},
+                    UriCase{"rawLatin1Byte", "file:///p/caf\xe9.hdr", "/p/caf\xe9.hdr"},
+                    UriCase{"encodedLatin1Byte", "file:///p/caf%E9.hdr", "/p/caf\xe9.hdr"},
+                    UriCase{"encodedUtf8", "file:///p/%D0%A4%20x.dng", "/p/\xd0\xa4 x.dng"},
+                    UriCase{"localhost", "file://localhost/p/a.NEF", "/p/a.NEF"},
+                    UriCase{"upperCaseScheme", "FILE:///p/a.NEF", "/p/a.NEF"},
+                    UriCase{"otherHost", "file://server/share/a.NEF", "//server/share/a.NEF"},
+                    UriCase{"carriageReturn", "file:///p/a.NEF\r", "/p/a.NEF"},
+                    UriCase{"encodedHashKept", "file:///p/a%23b.NEF#frag", "/p/a#b.NEF"},
+                    UriCase{"queryDropped", "file:///p/a.NEF?x=1", "/p/a.NEF"},
+                    UriCase{"webAddress", "https://example.com/x.jpg", ""},
+                    UriCase{"noPath", "file://", ""}),
+    [](const testing::TestParamInfo<UriCase>& info) { return std::string(info.param.name); });
+
+TEST(DroppedPaths, AUriListGivesItsFilesInOrder) {
+    const std::string list =
+        "# a comment\r\nfile:///p/c.NEF\r\nhttps://example.com/x.jpg\r\n\r\n"
+        "file:///p/a%20b.heic\r\nfile:///p/caf\xe9.hdr";
+    EXPECT_EQ(localPathsOfUriList(list),
+              (std::vector<std::string>{native("/p/c.NEF"), native("/p/a b.heic"),
+                                        native("/p/caf\xe9.hdr")}));
 }
 
+TEST(DroppedPaths, AListWithoutFilesGivesNone) {
+    EXPECT_TRUE(localPathsOfUriList("").empty());
+    EXPECT_TRUE(localPathsOfUriList("\r\n# only a comment\r\nmailto:a@example.com\n").empty());
+}
+
+}  // namespace
 }  // namespace quorvel
-
-QTEST_MAIN(quorvel::DroppedPathsTest)
-#include "dropped_paths_test.moc"

@@ -1,4 +1,4 @@
-#include "shell_opener.h"
+#include "desktop_shell_opener.h"
 
 #include <QDesktopServices>
 #include <QUrl>
@@ -11,8 +11,8 @@ public:
     void openFolder(const std::string& folder) override {
         QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(folder)));
     }
-    void openAddress(const QString& address) override {
-        QDesktopServices::openUrl(QUrl(address));
+    void openAddress(const std::string& address) override {
+        QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
     }
 };
 

@@ -84,6 +84,7 @@ Form1Controls createControls(QWidget& form) {
         created[i]->setObjectName(qText(kControls[i].name));
     }
     Form1Controls c;
+    c.byId = created;
     QUORVEL_BIND(timerRun);
     QUORVEL_BIND(picBack1);
     QUORVEL_BIND(picBack2);

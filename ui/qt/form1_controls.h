@@ -1,6 +1,11 @@
 #pragma once
 // The controls of Form1, created from the control table with their design values. The form
 // owns them (Qt parent); these are plain pointers for the parts that work on them.
+#include <array>
+
+#include "control_table.h"
+
+class QObject;
 
 class QLabel;
 class QLineEdit;
@@ -32,6 +37,8 @@ struct Form1Controls {
     CaptionLabel* lblPath = nullptr;
     CaptionLabel* Label2 = nullptr;
     CaptionLabel* Label1 = nullptr;
+    // Every control again, at its position in the control table.
+    std::array<QObject*, kControls.size()> byId{};
 };
 
 // Creates every control of the table as a child of `form`, in creation order, each named

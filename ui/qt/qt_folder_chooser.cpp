@@ -1,4 +1,4 @@
-#include "folder_chooser.h"
+#include "qt_folder_chooser.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -8,10 +8,12 @@ namespace {
 
 class QtFolderChooser : public FolderChooser {
 public:
-    std::optional<QString> chooseFolder(QWidget* owner, const QString& title) override {
-        const QString folder = QFileDialog::getExistingDirectory(owner, title);
+    std::optional<std::string> chooseFolder(WindowHandle owner,
+                                            const std::string& title) override {
+        const QString folder = QFileDialog::getExistingDirectory(
+            static_cast<QWidget*>(owner), QString::fromStdString(title));
         if (folder.isEmpty()) return std::nullopt;
-        return QDir::toNativeSeparators(folder);
+        return QDir::toNativeSeparators(folder).toStdString();
     }
 };
 

@@ -121,7 +121,7 @@ void OptionHandlersTest::chosenFolderGoesToOutputFolderAndBothCaptions() {
     else
         click(controls().lblPath);
     QCOMPARE(m_world->folders.titles, QStringList{u"Please select a folder:"_s});
-    QCOMPARE(m_world->folders.owners.front(), m_form.get());
+    QCOMPARE(m_world->folders.owners.front(), static_cast<WindowHandle>(m_form.get()));
     QCOMPARE(QString::fromStdString(m_form->batch().OutputFolder()), folder);
     QCOMPARE(controls().Command1->text(), folder);
     QCOMPARE(controls().lblPath->caption(), folder);

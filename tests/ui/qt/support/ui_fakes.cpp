@@ -1,31 +1,28 @@
 #include "ui_fakes.h"
 
-#include <QLineEdit>
-
-#include "caption_label.h"
-
 namespace quorvel::test {
 
-std::optional<QString> ScriptedFolders::chooseFolder(QWidget* owner, const QString& title) {
-    titles << title;
+std::optional<std::string> ScriptedFolders::chooseFolder(WindowHandle owner,
+                                                         const std::string& title) {
+    titles << QString::fromStdString(title);
     owners.push_back(owner);
     if (answers.empty()) return std::nullopt;
     const std::optional<QString> answer = answers.front();
     answers.pop_front();
-    return answer;
+    if (!answer) return std::nullopt;
+    return answer->toStdString();
 }
 
-void RecordingSettings::restoreOptions(const OptionControls& controls) {
+void RecordingSettings::restoreOptions(OptionValues& values) {
     if (!toRestore) return;
-    controls.lblFormat.setCaption(toRestore->value(0));
-    controls.Text1.setText(toRestore->value(1));
-    controls.Label5.setCaption(toRestore->value(2));
-    controls.txtResize.setText(toRestore->value(3));
+    values = {toRestore->value(0).toStdString(), toRestore->value(1).toStdString(),
+              toRestore->value(2).toStdString(), toRestore->value(3).toStdString()};
 }
 
-void RecordingSettings::saveOptions(const OptionControls& controls) {
-    saved.push_back({controls.lblFormat.caption(), controls.Text1.text(),
-                     controls.Label5.caption(), controls.txtResize.text()});
+void RecordingSettings::saveOptions(const OptionValues& values) {
+    saved.push_back({QString::fromStdString(values.format), QString::fromStdString(values.quality),
+                     QString::fromStdString(values.resizeSwitch),
+                     QString::fromStdString(values.resizeWidth)});
 }
 
 Form1Services FakeWorld::services(const std::string& programFolder,

@@ -19,7 +19,9 @@ namespace quorvel::test {
 class RecordingOpener : public ShellOpener {
 public:
     void openFolder(const std::string& folder) override { folders.push_back(folder); }
-    void openAddress(const QString& address) override { addresses << address; }
+    void openAddress(const std::string& address) override {
+        addresses << QString::fromStdString(address);
+    }
     std::vector<std::string> folders;
     QStringList addresses;
 };
@@ -43,17 +45,18 @@ public:
 // left) and keeps every title it was shown with.
 class ScriptedFolders : public FolderChooser {
 public:
-    std::optional<QString> chooseFolder(QWidget* owner, const QString& title) override;
+    std::optional<std::string> chooseFolder(WindowHandle owner,
+                                            const std::string& title) override;
     std::deque<std::optional<QString>> answers;
     QStringList titles;
-    std::vector<QWidget*> owners;
+    std::vector<WindowHandle> owners;
 };
 
 // Restores the values it holds (a value of nullopt is left alone) and keeps what is saved.
 class RecordingSettings : public OptionSettings {
 public:
-    void restoreOptions(const OptionControls& controls) override;
-    void saveOptions(const OptionControls& controls) override;
+    void restoreOptions(OptionValues& values) override;
+    void saveOptions(const OptionValues& values) override;
     std::optional<QStringList> toRestore;
     std::vector<QStringList> saved;
 };
