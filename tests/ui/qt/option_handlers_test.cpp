@@ -115,12 +115,12 @@ void OptionHandlersTest::chosenFolderGoesToOutputFolderAndBothCaptions_data() {
 void OptionHandlersTest::chosenFolderGoesToOutputFolderAndBothCaptions() {
     QFETCH(QString, folder);
     QFETCH(bool, throughTheButton);
-    m_world->folders.answers.push_back(folder);
+    m_world->folders.answers.push_back(folder.toStdString());
     if (throughTheButton)
         controls().Command1->click();
     else
         click(controls().lblPath);
-    QCOMPARE(m_world->folders.titles, QStringList{u"Please select a folder:"_s});
+    QCOMPARE(m_world->folders.titles, std::vector<std::string>{"Please select a folder:"});
     QCOMPARE(m_world->folders.owners.front(), static_cast<WindowHandle>(m_form.get()));
     QCOMPARE(QString::fromStdString(m_form->batch().OutputFolder()), folder);
     QCOMPARE(controls().Command1->text(), folder);
@@ -129,7 +129,7 @@ void OptionHandlersTest::chosenFolderGoesToOutputFolderAndBothCaptions() {
 }
 
 void OptionHandlersTest::cancelReturnsToTheDefaultFolder() {
-    m_world->folders.answers = {u"/chosen/before"_s, std::nullopt};
+    m_world->folders.answers = {"/chosen/before", std::nullopt};
     m_form->options().lblPath_Click();
     m_form->options().lblPath_Click();
     QCOMPARE(QString::fromStdString(m_form->batch().OutputFolder()), defaultFolder());
@@ -140,7 +140,7 @@ void OptionHandlersTest::cancelReturnsToTheDefaultFolder() {
 void OptionHandlersTest::makerLinkOpensTheProductPage() {
     QCOMPARE(controls().Label3->caption(), u"example.com"_s);
     click(controls().Label3);
-    QCOMPARE(m_world->opener.addresses, QStringList{u"https://example.com/quorvel"_s});
+    QCOMPARE(m_world->opener.addresses, std::vector<std::string>{"https://example.com/quorvel"});
 }
 
 void OptionHandlersTest::textBoxesTakeAnyText() {

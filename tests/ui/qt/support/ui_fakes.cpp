@@ -2,17 +2,6 @@
 
 namespace quorvel::test {
 
-std::optional<std::string> ScriptedFolders::chooseFolder(WindowHandle owner,
-                                                         const std::string& title) {
-    titles << QString::fromStdString(title);
-    owners.push_back(owner);
-    if (answers.empty()) return std::nullopt;
-    const std::optional<QString> answer = answers.front();
-    answers.pop_front();
-    if (!answer) return std::nullopt;
-    return answer->toStdString();
-}
-
 void RecordingSettings::restoreOptions(OptionValues& values) {
     if (!toRestore) return;
     values = {toRestore->value(0).toStdString(), toRestore->value(1).toStdString(),
