@@ -74,7 +74,8 @@ std::vector<std::string> localPathsOfUriList(std::string_view uriList) {
         const std::string_view line = uriList.substr(0, end);
         uriList.remove_prefix(std::min(end + 1, uriList.size()));
         if (trimmed(line).empty() || line.starts_with('#')) continue;
-        if (std::string path = localPathOfUri(line); !path.empty()) paths.push_back(std::move(path));
+        if (std::string path = localPathOfUri(line); !path.empty())
+            paths.push_back(std::move(path));
     }
     return paths;
 }

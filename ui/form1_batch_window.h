@@ -17,7 +17,11 @@ class Form1BatchWindow : public BatchWindow {
 public:
     Form1BatchWindow(Form1View& view, DropAreaPictures& pictures, platform::EventPump& pump,
                      ShellOpener& opener, platform::UserMessages& messages)
-        : m_view(view), m_pictures(pictures), m_pump(pump), m_opener(opener), m_messages(messages) {}
+        : m_view(view),
+          m_pictures(pictures),
+          m_pump(pump),
+          m_opener(opener),
+          m_messages(messages) {}
 
     int entryCount() const override;
     std::string entry(int index) const override;

@@ -31,9 +31,9 @@ Form1Core::~Form1Core() = default;
 void Form1Core::Form_Load() {
     m_pictures.showNormal();
     // runDos before the window strings: they live with the batch, which runs through it.
-    runDos = std::make_unique<DOSOutputs>(DOSOutputs::Platform{
-        *m_services.pump, *m_services.messages, *m_services.codePage, *m_services.children,
-        *m_services.processes});
+    runDos = std::make_unique<DOSOutputs>(
+        DOSOutputs::Platform{*m_services.pump, *m_services.messages, *m_services.codePage,
+                             *m_services.children, *m_services.processes});
     m_runner = std::make_unique<DOSOutputsRunner>(*runDos);
     m_batch = std::make_unique<ConversionBatch>(*m_batchWindow, *m_runner,
                                                 m_services.programFolder, *m_services.fileSystem,
@@ -54,8 +54,8 @@ void Form1Core::Form_Load() {
 }
 
 OptionValues Form1Core::optionValues() const {
-    return {m_view.text(ids::lblFormat), m_view.text(ids::Text1),
-            m_view.text(ids::Label5), m_view.text(ids::txtResize)};
+    return {m_view.text(ids::lblFormat), m_view.text(ids::Text1), m_view.text(ids::Label5),
+            m_view.text(ids::txtResize)};
 }
 
 void Form1Core::restoreOptions() {

@@ -14,7 +14,7 @@ class ShellOpener;
 class OptionHandlers {
 public:
     struct Parts {
-        Form1View& view;  // the window: its controls, and the owner of the chooser
+        Form1View& view;         // the window: its controls, and the owner of the chooser
         ConversionBatch& batch;  // holds OutputFolder
         FolderChooser& folders;
         ShellOpener& opener;

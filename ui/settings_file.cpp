@@ -23,7 +23,9 @@ std::string environment(const char* name) {
 }
 
 // Paths are UTF-8; a narrow std::filesystem path would be the code page's on Windows.
-fs::path fsPath(const std::string& path) { return fs::path(std::u8string(path.begin(), path.end())); }
+fs::path fsPath(const std::string& path) {
+    return fs::path(std::u8string(path.begin(), path.end()));
+}
 
 std::string xdgConfigFolder() {
     const std::string configured = environment("XDG_CONFIG_HOME");

@@ -1,10 +1,11 @@
 // The start-up DPI pass and window sizing as functions of the display's twips per pixel.
+#include "dpi_pass.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "control_table.h"
-#include "dpi_pass.h"
 
 namespace quorvel {
 namespace {
@@ -48,8 +49,7 @@ TEST_P(FontsKeepTheirPixelHeight, OnlyTheHorizontalDensityScalesTheFont) {
 
 INSTANTIATE_TEST_SUITE_P(DpiPass, FontsKeepTheirPixelHeight,
                          testing::Values(FontCase{"lblFormat", 12, 7.2},
-                                         FontCase{"Label1", 12, 7.8},
-                                         FontCase{"Label1", 10, 6.5},
+                                         FontCase{"Label1", 12, 7.8}, FontCase{"Label1", 10, 6.5},
                                          FontCase{"Text1", 10, 6.0}));
 
 class EveryControlKeepsItsPixelGeometry : public testing::TestWithParam<double> {};

@@ -1,9 +1,10 @@
 // A URI list to local paths: the percent-decoded bytes of each file URI, whatever they encode.
+#include "dropped_paths.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "dropped_paths.h"
 #include "platform/program_folder.h"
 
 namespace quorvel {

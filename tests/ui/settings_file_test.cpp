@@ -1,5 +1,7 @@
 // settingquorvel.ini: where it lives, how a value is read back, and what is written and read
 // through a real file.
+#include "settings_file.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -10,7 +12,6 @@
 #include "control_table.h"
 #include "plain_event_pump.h"
 #include "settings_fields.h"
-#include "settings_file.h"
 #include "test_process.h"
 #include "utf8_paths.h"
 
@@ -33,29 +34,23 @@ TEST_P(ValueOfALine, FollowsTheReadersRules) {
 
 INSTANTIATE_TEST_SUITE_P(
     SettingsFields, ValueOfALine,
-    testing::Values(ValueCase{"plainText", "JPG", "JPG"},
-                    ValueCase{"leadingSpacesSkipped", "   PNG", "PNG"},
-                    ValueCase{"leadingZeros", "085", "85"},
-                    ValueCase{"plainNumber", "1600", "1600"},
-                    ValueCase{"zero", "000", "0"},
-                    ValueCase{"signedFraction", "+1.50", "1.5"},
-                    ValueCase{"negativeZero", "-0.0", "0"},
-                    ValueCase{"negativeNumber", "-07.20", "-7.2"},
-                    ValueCase{"fractionOnly", ".5", "0.5"},
-                    ValueCase{"pointOnly", ".", "."},
-                    ValueCase{"wholeWithPoint", "5.", "5"},
-                    ValueCase{"longNumberKeepsEveryDigit", "0012345678901234567890123",
-                              "12345678901234567890123"},
-                    ValueCase{"exponentIsNoPlainNumber", "1e3", "1e3"},
-                    ValueCase{"trailingSpaceIsKept", "85 ", "85 "},
-                    ValueCase{"commaStaysInTheValue", "8,5", "8,5"},
-                    ValueCase{"quoted", "\"a, b\"", "a, b"},
-                    ValueCase{"quotedThenMore", " \"YES\" trailing", "YES"},
-                    ValueCase{"quoteNeverClosed", "\"open", "open"},
-                    ValueCase{"quotedNumberStaysText", "\"085\"", "085"},
-                    ValueCase{"blank", "", ""},
-                    ValueCase{"onlySpaces", "   ", ""},
-                    ValueCase{"nonAscii", "Gr\xc3\xb6\xc3\x9f" "e", "Gr\xc3\xb6\xc3\x9f" "e"}),
+    testing::Values(
+        ValueCase{"plainText", "JPG", "JPG"}, ValueCase{"leadingSpacesSkipped", "   PNG", "PNG"},
+        ValueCase{"leadingZeros", "085", "85"}, ValueCase{"plainNumber", "1600", "1600"},
+        ValueCase{"zero", "000", "0"}, ValueCase{"signedFraction", "+1.50", "1.5"},
+        ValueCase{"negativeZero", "-0.0", "0"}, ValueCase{"negativeNumber", "-07.20", "-7.2"},
+        ValueCase{"fractionOnly", ".5", "0.5"}, ValueCase{"pointOnly", ".", "."},
+        ValueCase{"wholeWithPoint", "5.", "5"},
+        ValueCase{"longNumberKeepsEveryDigit", "0012345678901234567890123",
+                  "12345678901234567890123"},
+        ValueCase{"exponentIsNoPlainNumber", "1e3", "1e3"},
+        ValueCase{"trailingSpaceIsKept", "85 ", "85 "},
+        ValueCase{"commaStaysInTheValue", "8,5", "8,5"}, ValueCase{"quoted", "\"a, b\"", "a, b"},
+        ValueCase{"quotedThenMore", " \"YES\" trailing", "YES"},
+        ValueCase{"quoteNeverClosed", "\"open", "open"},
+        ValueCase{"quotedNumberStaysText", "\"085\"", "085"}, ValueCase{"blank", "", ""},
+        ValueCase{"onlySpaces", "   ", ""},
+        ValueCase{"nonAscii", "Gr\u00f6\u00dfe", "Gr\u00f6\u00dfe"}),
     [](const testing::TestParamInfo<ValueCase>& info) { return std::string(info.param.name); });
 
 // Sets an environment variable for the test's lifetime; "" unsets it.
@@ -92,7 +87,8 @@ TEST_P(SettingsPath, FollowsTheEnvironment) {
     const ScopedVariable appData("APPDATA", c.appData);
     const ScopedVariable xdg("XDG_CONFIG_HOME", c.xdgConfigHome);
     std::string expected = c.expected;
-    if (expected.starts_with('~')) expected.replace(0, 1, std::getenv("HOME") ? std::getenv("HOME") : "");
+    if (expected.starts_with('~'))
+        expected.replace(0, 1, std::getenv("HOME") ? std::getenv("HOME") : "");
     EXPECT_EQ(settingsFilePath(), expected);
 }
 
@@ -112,9 +108,8 @@ class SettingsFileTest : public testing::Test {
 protected:
     void SetUp() override {
         m_folder = fs::temp_directory_path() /
-                   ("quorvel-settings-" + std::string(testing::UnitTest::GetInstance()
-                                                          ->current_test_info()
-                                                          ->name()));
+                   ("quorvel-settings-" +
+                    std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(m_folder);
         fs::create_directories(m_folder);
     }
@@ -126,7 +121,9 @@ protected:
         std::ifstream in(file(), std::ios::binary);
         return {std::istreambuf_iterator<char>(in), {}};
     }
-    void write(const std::string& bytes) const { std::ofstream(file(), std::ios::binary) << bytes; }
+    void write(const std::string& bytes) const {
+        std::ofstream(file(), std::ios::binary) << bytes;
+    }
     OptionValues restored(SettingsFile& settings) const {
         OptionValues values = designValues();
         settings.restoreOptions(values);
@@ -177,8 +174,8 @@ INSTANTIATE_TEST_SUITE_P(
         ContentCase{"twoLines", "PNG\r\n90\r\n", {"PNG", "90", "NO", "1600"}},
         ContentCase{"threeLinesTheLastUnended", "GIF\n70\nYES", {"GIF", "70", "YES", "1600"}},
         ContentCase{"blankSecondLine", "BMP\r\n\r\nNO\r\n640\r\n", {"BMP", "", "NO", "640"}},
-        ContentCase{"leadingZerosRead", "JPG\r\n085\r\nyes\r\n1600\r\n",
-                    {"JPG", "85", "yes", "1600"}},
+        ContentCase{
+            "leadingZerosRead", "JPG\r\n085\r\nyes\r\n1600\r\n", {"JPG", "85", "yes", "1600"}},
         ContentCase{"aFolderOfThatName", "folder", {"JPG", "85", "NO", "1600"}}),
     [](const testing::TestParamInfo<ContentCase>& info) { return std::string(info.param.name); });
 
