@@ -33,6 +33,7 @@ TEST(DpiPass, Label7At120Dpi) {
 }
 
 struct FontCase {
+    const char* name;
     const char* control;
     double twipsPerPixel;
     double points;
@@ -48,9 +49,11 @@ TEST_P(FontsKeepTheirPixelHeight, OnlyTheHorizontalDensityScalesTheFont) {
 }
 
 INSTANTIATE_TEST_SUITE_P(DpiPass, FontsKeepTheirPixelHeight,
-                         testing::Values(FontCase{"lblFormat", 12, 7.2},
-                                         FontCase{"Label1", 12, 7.8}, FontCase{"Label1", 10, 6.5},
-                                         FontCase{"Text1", 10, 6.0}));
+                         testing::Values(FontCase{"lblFormatAt120Dpi", "lblFormat", 12, 7.2},
+                                         FontCase{"Label1At120Dpi", "Label1", 12, 7.8},
+                                         FontCase{"Label1At144Dpi", "Label1", 10, 6.5},
+                                         FontCase{"Text1At144Dpi", "Text1", 10, 6.0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 class EveryControlKeepsItsPixelGeometry : public testing::TestWithParam<double> {};
 
@@ -72,9 +75,11 @@ TEST_P(EveryControlKeepsItsPixelGeometry, AtThisDensity) {
     }
 }
 
-// 120, 144 and 72 DPI.
 INSTANTIATE_TEST_SUITE_P(DpiPass, EveryControlKeepsItsPixelGeometry,
-                         testing::Values(12.0, 10.0, 20.0));
+                         testing::Values(12.0, 10.0, 20.0), [](const auto& info) {
+                             return "At" + std::to_string(static_cast<int>(1440 / info.param)) +
+                                    "Dpi";
+                         });
 
 TEST(DpiPass, TimerScalesOnlyLeftAndTop) {
     const TwipsGeometry timer{300, 600, {}, {}, {}};
@@ -85,6 +90,7 @@ TEST(DpiPass, TimerScalesOnlyLeftAndTop) {
 }
 
 struct WindowCase {
+    const char* name;
     double twipsPerPixel;
     double outerWidth;
     double outerHeight;
@@ -107,8 +113,10 @@ TEST_P(WindowSize, FollowsPicBack2AndLabel3) {
 }
 
 INSTANTIATE_TEST_SUITE_P(DpiPass, WindowSize,
-                         testing::Values(WindowCase{15, 7140, 4090}, WindowCase{12, 5712, 3272},
-                                         WindowCase{10, 4760, 2726.6666666666665}));
+                         testing::Values(WindowCase{"At96Dpi", 15, 7140, 4090},
+                                         WindowCase{"At120Dpi", 12, 5712, 3272},
+                                         WindowCase{"At144Dpi", 10, 4760, 2726.6666666666665}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace quorvel
