@@ -34,7 +34,7 @@ inline constexpr double kBottomMarginTwips = 820;
 TwipsSize windowOuterSize(double picBack2Width, double label3Top, const ScreenDensity& density);
 
 // The client area inside that outer size. The frame is the window manager's, outside the
-// client area Qt sizes; we take the frame the design allowed (the outer size less the design
+// client area a shell sizes; we take the frame the design allowed (the outer size less the design
 // client area of 7125 x 3660 twips), so the client is the design's 475 x 244 pixels, covered
 // whole by the 476 x 245 pixel picture.
 TwipsSize windowClientSize(const TwipsSize& outer, const ScreenDensity& density);
