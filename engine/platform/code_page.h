@@ -20,9 +20,6 @@ public:
 // The code page of this platform: the identity on Linux, whose command line carries UTF-8.
 const CodePage& systemCodePage();
 
-// Windows-1252, portable; used by the Windows build and by tests of staging and name cleaning.
-const CodePage& windows1252CodePage();
-
 // Passes every byte unchanged: the code page of a platform whose command line carries UTF-8.
 const CodePage& identityCodePage();
 

@@ -1,6 +1,7 @@
 #include "platform/code_page.h"
 
 #include "platform/ansi_flags.h"
+#include "windows1252_code_page.h"
 
 #include <gtest/gtest.h>
 

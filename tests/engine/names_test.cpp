@@ -9,6 +9,7 @@
 #include "path_checks.h"
 #include "test_process.h"
 #include "utf8_paths.h"
+#include "windows1252_code_page.h"
 
 namespace quorvel {
 namespace {

@@ -18,7 +18,7 @@ inline constexpr QSize kPointerSize{32, 32};
 inline constexpr QPoint kPointerHotSpot{6, 0};
 
 inline constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256, 512};
-// The device pixel ratios the drop-area pictures are drawn for.
+// The device pixel ratios the drop-area pictures and the pointer are drawn for.
 inline constexpr int kPictureScales[] = {1, 2, 3};
 
 }  // namespace quorvel::assets

@@ -3,8 +3,8 @@
 
 namespace quorvel::assets {
 
-// A monochrome pointing hand (black outline, white fill, the rest transparent) whose
-// fingertip is the hot spot kPointerHotSpot.
-QImage handPointer();
+// A monochrome pointing hand (black outline, white fill, the rest transparent) of
+// kPointerSize * scale pixels whose fingertip is the hot spot kPointerHotSpot * scale.
+QImage handPointer(int scale);
 
 }  // namespace quorvel::assets

@@ -36,8 +36,8 @@ int main(int argc, char** argv) {
         ok = save(highlightedDropArea(scale), folder,
                   u"drop_area_highlighted%1.png"_s.arg(suffix)) &&
              ok;
+        ok = save(handPointer(scale), folder, u"hand_pointer%1.png"_s.arg(suffix)) && ok;
     }
-    ok = save(handPointer(), folder, u"hand_pointer.png"_s) && ok;
     for (int size : kIconSizes)
         ok = save(appIcon(size), folder, u"icon_%1.png"_s.arg(size)) && ok;
     return ok ? 0 : 1;

@@ -61,23 +61,14 @@ void applyLook(QWidget& widget, ControlLook look) {
         alignLabel(widget, Qt::AlignRight | Qt::AlignTop);
     else
         alignLabel(widget, Qt::AlignLeft | Qt::AlignTop);
-    if (isLink(look)) widget.setCursor(handPointer());
-}
-
-QCursor handPointer() {
-    return QCursor(QPixmap(u":/assets/hand_pointer.png"_s), 6, 0);
-}
-
-QIcon applicationIcon() {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256, 512})
-        icon.addFile(u":/assets/icon_%1.png"_s.arg(size), QSize(size, size));
-    return icon;
+    // Before the window is shown this is the primary screen's ratio; Form1 draws the
+    // pointer again when the window reaches a screen of another density.
+    if (isLink(look)) widget.setCursor(handPointer(widget.devicePixelRatioF()));
 }
 
 namespace {
 
-QPixmap dropAreaPicture(const QString& name, qreal devicePixelRatio) {
+QPixmap pictureFor(const QString& name, qreal devicePixelRatio) {
     const int scale = devicePixelRatio > 2 ? 3 : devicePixelRatio > 1 ? 2 : 1;
     QPixmap picture(scale == 1 ? u":/assets/%1.png"_s.arg(name)
                                : u":/assets/%1@%2x.png"_s.arg(name).arg(scale));
@@ -87,12 +78,27 @@ QPixmap dropAreaPicture(const QString& name, qreal devicePixelRatio) {
 
 }  // namespace
 
+QCursor handPointer(qreal devicePixelRatio) {
+    const QPixmap hand = pictureFor(u"hand_pointer"_s, devicePixelRatio);
+    // X takes the hot spot in the pixmap's own pixels, whatever its ratio (measured under
+    // Xvfb with QT_SCALE_FACTOR=2: a 64 x 64 pointer kept a hot spot of (6, 0)).
+    const int scale = qRound(hand.devicePixelRatio());
+    return QCursor(hand, 6 * scale, 0);
+}
+
+QIcon applicationIcon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256, 512})
+        icon.addFile(u":/assets/icon_%1.png"_s.arg(size), QSize(size, size));
+    return icon;
+}
+
 QPixmap normalDropAreaPicture(qreal devicePixelRatio) {
-    return dropAreaPicture(u"drop_area_normal"_s, devicePixelRatio);
+    return pictureFor(u"drop_area_normal"_s, devicePixelRatio);
 }
 
 QPixmap highlightedDropAreaPicture(qreal devicePixelRatio) {
-    return dropAreaPicture(u"drop_area_highlighted"_s, devicePixelRatio);
+    return pictureFor(u"drop_area_highlighted"_s, devicePixelRatio);
 }
 
 }  // namespace quorvel

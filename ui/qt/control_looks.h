@@ -24,11 +24,13 @@ QFont fontFor(ControlLook look, double pointSize);
 // Colours, alignment and pointer of the look; fonts are set by the layout.
 void applyLook(QWidget& widget, ControlLook look);
 
-// The 32 x 32 pointing hand of the four clickable labels, hot spot at the fingertip (6, 0).
-QCursor handPointer();
+// The pointer and the pictures are drawn for the screen's device pixel ratio (1x, 2x or 3x,
+// the next one up), with that ratio set, so they keep their 96-DPI logical size and stay
+// sharp on a scaled desktop.
+// The 32 x 32 pointing hand of the four clickable labels, hot spot at the fingertip (6, 0)
+// in 96-DPI pixels.
+QCursor handPointer(qreal devicePixelRatio = 1);
 QIcon applicationIcon();
-// Drawn for the screen's device pixel ratio (1x, 2x or 3x, the next one up), with that ratio
-// set, so they keep their 96-DPI logical size and stay sharp on a scaled desktop.
 QPixmap normalDropAreaPicture(qreal devicePixelRatio = 1);
 QPixmap highlightedDropAreaPicture(qreal devicePixelRatio = 1);
 

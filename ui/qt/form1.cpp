@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
+#include <QWindow>
 
 #include "caption_label.h"
 #include "control_looks.h"
@@ -40,8 +41,7 @@ Form1::~Form1() = default;
 
 void Form1::createControls() {
     m_controls = quorvel::createControls(*this);
-    m_controls.picBack1->setPixmap(normalDropAreaPicture(devicePixelRatioF()));
-    m_controls.picBack2->setPixmap(highlightedDropAreaPicture(devicePixelRatioF()));
+    matchDevicePixelRatio(devicePixelRatioF());
     // Only the window takes drops: a text box would insert the dropped file's address into
     // the quality or width, so its drags are the window's.
     for (QLineEdit* box : {m_controls.txtConvert, m_controls.txtResize, m_controls.Text2,
@@ -83,6 +83,27 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         default:
             return QWidget::eventFilter(watched, event);
     }
+}
+
+void Form1::matchDevicePixelRatio(qreal ratio) {
+    m_controls.picBack1->setPixmap(normalDropAreaPicture(ratio));
+    m_controls.picBack2->setPixmap(highlightedDropAreaPicture(ratio));
+    for (CaptionLabel* link :
+         {m_controls.lblFormat, m_controls.Label5, m_controls.lblPath, m_controls.Label3})
+        link->setCursor(handPointer(ratio));
+    update();
+}
+
+void Form1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The native window exists from the first show on; a move to a denser or coarser screen
+    // (or a change of its scale) arrives as a change of the window's screen.
+    if (m_followsScreen || !windowHandle()) return;
+    m_followsScreen = true;
+    connect(windowHandle(), &QWindow::screenChanged, this,
+            [this] { matchDevicePixelRatio(devicePixelRatioF()); });
+    if (devicePixelRatioF() != m_controls.picBack1->pixmap().devicePixelRatio())
+        matchDevicePixelRatio(devicePixelRatioF());
 }
 
 void Form1::paintEvent(QPaintEvent*) {

@@ -31,6 +31,10 @@ public:
     // The outer size that start-up step 8 gave the window.
     TwipsSize outerSize() const { return m_core->outerSize(); }
 
+    // Draws the pictures and the pointer again for a screen of that device pixel ratio; the
+    // window does so itself whenever it moves to another screen.
+    void matchDevicePixelRatio(qreal ratio);
+
     static constexpr int kCloseGraceMilliseconds = Form1Core::kCloseGraceMilliseconds;
 
 Q_SIGNALS:
@@ -38,6 +42,7 @@ Q_SIGNALS:
     void unloaded();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -56,6 +61,7 @@ private:
     Form1Controls m_controls;
     std::unique_ptr<QtForm1View> m_view;
     std::unique_ptr<Form1Core> m_core;
+    bool m_followsScreen = false;
     bool m_clickStarted = false;
 };
 

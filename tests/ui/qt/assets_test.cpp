@@ -12,6 +12,7 @@ private Q_SLOTS:
     void engravedRule();
     void picturesForDenserScreens_data();
     void picturesForDenserScreens();
+    void handPointer_data();
     void handPointer();
     void applicationIcon();
 };
@@ -84,19 +85,44 @@ void AssetsTest::engravedRule() {
     }
 }
 
+void AssetsTest::handPointer_data() {
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<int>("drawnAt");
+    QTest::addRow("100 percent") << 1.0 << 1;
+    QTest::addRow("150 percent") << 1.5 << 2;
+    QTest::addRow("200 percent") << 2.0 << 2;
+    QTest::addRow("300 percent") << 3.0 << 3;
+}
+
 void AssetsTest::handPointer() {
-    const QCursor pointer = quorvel::handPointer();
-    QCOMPARE(pointer.hotSpot(), QPoint(6, 0));
+    QFETCH(qreal, ratio);
+    QFETCH(int, drawnAt);
+    const QCursor pointer = quorvel::handPointer(ratio);
+    // In the pixmap's own pixels, as the X server takes it.
+    QCOMPARE(pointer.hotSpot(), QPoint(6, 0) * drawnAt);
+    QCOMPARE(pointer.pixmap().devicePixelRatio(), qreal(drawnAt));
     const QImage image = pointer.pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
-    QCOMPARE(image.size(), QSize(32, 32));
-    QCOMPARE(qAlpha(image.pixel(6, 0)), 255);  // the fingertip
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x) {
+    QCOMPARE(image.size(), QSize(32, 32) * drawnAt);
+    // The hot spot is the fingertip's topmost pixel, at every density.
+    QCOMPARE(image.pixel(pointer.hotSpot()), qRgb(0, 0, 0));
+    int white = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
             const QRgb p = image.pixel(x, y);
-            const bool monochrome = qAlpha(p) == 0 || p == qRgb(0, 0, 0) ||
-                                    p == qRgb(255, 255, 255);
-            QVERIFY(monochrome);
+            QVERIFY2(qAlpha(p) == 0 || p == qRgb(0, 0, 0) || p == qRgb(255, 255, 255),
+                     qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+            white += p == qRgb(255, 255, 255);
         }
+    QVERIFY(white > 200 * drawnAt * drawnAt);  // a filled hand, not an outline alone
+    if (drawnAt == 1) return;
+    // Drawn again at that density: its outline stays thin where doubled pixels would be thick.
+    const QImage one = quorvel::handPointer(1).pixmap().toImage().convertToFormat(
+        QImage::Format_ARGB32);
+    const QImage doubled = one.scaled(image.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    int differing = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) differing += doubled.pixel(x, y) != image.pixel(x, y);
+    QVERIFY2(differing > 50 * drawnAt, qPrintable(QString::number(differing)));
 }
 
 void AssetsTest::applicationIcon() {

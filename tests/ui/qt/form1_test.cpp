@@ -14,6 +14,7 @@
 #include "drop_area_pictures.h"
 #include "form1.h"
 #include "form1_layout.h"
+#include "photo_intake.h"
 #include "support/ui_fakes.h"
 
 using namespace Qt::StringLiterals;
@@ -42,6 +43,7 @@ private Q_SLOTS:
     void controlsAt96Dpi();
     void labelsFitTheirCaption();
     void fontsColoursAndPointers();
+    void movedToADenserScreen();
     void sameLayoutAt120Dpi();
     void startUpValues();
     void restoredResizeSwitch_data();
@@ -157,6 +159,26 @@ void Form1Test::fontsColoursAndPointers() {
         QCOMPARE(link->cursor().pixmap().size(), QSize(32, 32));
     }
     QCOMPARE(c.Label7->cursor().shape(), Qt::ArrowCursor);
+}
+
+void Form1Test::movedToADenserScreen() {
+    Form1 form(m_world.services());
+    const Form1Controls& c = form.controls();
+    form.intake().Form_MouseMove(3500, 1000);  // over the emblem: the highlighted picture
+    form.matchDevicePixelRatio(2);
+    QVERIFY(form.pictures().showsHighlighted());
+    for (QLabel* holder : {c.picBack1, c.picBack2}) {
+        QCOMPARE(holder->pixmap().devicePixelRatio(), 2.0);
+        QCOMPARE(holder->pixmap().deviceIndependentSize(), QSizeF(476, 245));
+    }
+    for (CaptionLabel* link : {c.lblFormat, c.Label5, c.lblPath, c.Label3}) {
+        QCOMPARE(link->cursor().pixmap().size(), QSize(64, 64));
+        QCOMPARE(link->cursor().hotSpot(), QPoint(12, 0));
+    }
+    form.matchDevicePixelRatio(1);
+    QCOMPARE(c.picBack2->pixmap().devicePixelRatio(), 1.0);
+    QCOMPARE(c.Label3->cursor().pixmap().size(), QSize(32, 32));
+    QCOMPARE(c.Label3->cursor().hotSpot(), QPoint(6, 0));
 }
 
 void Form1Test::sameLayoutAt120Dpi() {
