@@ -7,33 +7,12 @@ usage: window_check.py <program> <scratch folder>
 import os
 import subprocess
 import sys
-import time
 
-from Xlib import X, display, protocol
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "desktop"))
+from x_windows import close_window, wait_for_window
+from Xlib import display
 
 TIMEOUT_S = 60
-
-
-def find_window(disp, title):
-    pending = [disp.screen().root]
-    while pending:
-        window = pending.pop()
-        try:
-            if window.get_wm_name() == title and window.get_attributes().map_state == X.IsViewable:
-                return window
-            pending.extend(window.query_tree().children)
-        except Exception:  # a window that went away while we looked
-            continue
-    return None
-
-
-def close(disp, window):
-    protocols = disp.intern_atom("WM_PROTOCOLS")
-    delete = disp.intern_atom("WM_DELETE_WINDOW")
-    event = protocol.event.ClientMessage(window=window, client_type=protocols,
-                                         data=(32, [delete, X.CurrentTime, 0, 0, 0]))
-    window.send_event(event, event_mask=X.NoEventMask)
-    disp.flush()
 
 
 def main():
@@ -46,17 +25,13 @@ def main():
     env.pop("APPDATA", None)
     child = subprocess.Popen([program], env=env)
     disp = display.Display()
-    deadline = time.monotonic() + TIMEOUT_S
-    window = None
-    while window is None and time.monotonic() < deadline and child.poll() is None:
-        window = find_window(disp, "Quorvel")
-        time.sleep(0.2)
+    window = wait_for_window(disp, "Quorvel", TIMEOUT_S, alive=lambda: child.poll() is None)
     if window is None:
         child.kill()
         sys.exit(f"{program} showed no window called Quorvel (exit status {child.poll()})")
     geometry = window.get_geometry()
     print(f"window Quorvel shown, {geometry.width}x{geometry.height}")
-    close(disp, window)
+    close_window(disp, window)
     try:
         status = child.wait(timeout=TIMEOUT_S)
     except subprocess.TimeoutExpired:
