@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "dpi_pass.h"
+#include "folder_captions.h"
 
 namespace quorvel {
 
@@ -34,8 +35,6 @@ inline constexpr double kPromptFontSize = 9.75;
 inline constexpr int kRunTimerInterval = 50;  // ms
 
 inline constexpr std::string_view kIdleCaption = "Please drag and drop Photos Here";
-inline constexpr std::string_view kPathCaption = "Output Path (~/output)";
-inline constexpr std::string_view kCommand1Caption = "Set Output Path(~/output by Default)";
 // The maker's web-site name and the page Label3 opens: a reserved example domain.
 inline constexpr std::string_view kMakerSiteName = "example.com";
 inline constexpr std::string_view kMakerPageAddress = "https://example.com/quorvel";

@@ -8,6 +8,7 @@
 
 #include "platform/code_page.h"
 #include "platform/event_pump.h"
+#include "platform/program_folder.h"
 #include "settings_fields.h"
 
 namespace quorvel {
@@ -76,7 +77,9 @@ void writeWhole(const std::string& path, const std::string& bytes) {
 
 std::string settingsFilePath() {
     const std::string appData = environment("APPDATA");
-    return (appData.empty() ? xdgConfigFolder() : appData) + '/' + kFileName;
+    // Joined as they are, with the platform's separator: %APPDATA%\settingquorvel.ini.
+    return (appData.empty() ? xdgConfigFolder() : appData) + platform::pathSeparator() +
+           kFileName;
 }
 
 SettingsFile::SettingsFile(std::string path, platform::EventPump& pump, bool createFolder)

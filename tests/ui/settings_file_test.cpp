@@ -11,6 +11,7 @@
 
 #include "control_table.h"
 #include "plain_event_pump.h"
+#include "platform/program_folder.h"
 #include "settings_fields.h"
 #include "test_process.h"
 #include "utf8_paths.h"
@@ -77,7 +78,7 @@ struct PathCase {
     const char* name;
     const char* appData;
     const char* xdgConfigHome;
-    std::string expected;  // "~" stands for HOME
+    std::string expectedFolder;  // "~" stands for HOME
 };
 
 class SettingsPath : public testing::TestWithParam<PathCase> {};
@@ -86,7 +87,7 @@ TEST_P(SettingsPath, FollowsTheEnvironment) {
     const PathCase& c = GetParam();
     const ScopedVariable appData("APPDATA", c.appData);
     const ScopedVariable xdg("XDG_CONFIG_HOME", c.xdgConfigHome);
-    std::string expected = c.expected;
+    std::string expected = c.expectedFolder + platform::pathSeparator() + "settingquorvel.ini";
     if (expected.starts_with('~'))
         expected.replace(0, 1, std::getenv("HOME") ? std::getenv("HOME") : "");
     EXPECT_EQ(settingsFilePath(), expected);
@@ -94,9 +95,9 @@ TEST_P(SettingsPath, FollowsTheEnvironment) {
 
 INSTANTIATE_TEST_SUITE_P(
     SettingsFile, SettingsPath,
-    testing::Values(PathCase{"appData", "/roaming", "/xdg", "/roaming/settingquorvel.ini"},
-                    PathCase{"xdgConfigHome", "", "/xdg", "/xdg/settingquorvel.ini"},
-                    PathCase{"home", "", "", "~/.config/settingquorvel.ini"}),
+    testing::Values(PathCase{"appData", "/roaming", "/xdg", "/roaming"},
+                    PathCase{"xdgConfigHome", "", "/xdg", "/xdg"},
+                    PathCase{"home", "", "", "~/.config"}),
     [](const testing::TestParamInfo<PathCase>& info) { return std::string(info.param.name); });
 
 OptionValues designValues() {

@@ -1,5 +1,6 @@
 // Draws the pictures of assets/ into the folder given as the only argument.
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QString>
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include "drop_area.h"
 #include "geometry.h"
 #include "hand_pointer.h"
+#include "icon_file.h"
 
 using namespace Qt::StringLiterals;
 
@@ -17,6 +19,18 @@ bool save(const QImage& image, const QDir& folder, const QString& name) {
     const QString path = folder.filePath(name);
     if (image.save(path, "PNG")) return true;
     std::fprintf(stderr, "asset_generator: cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+// The sizes an icon file holds: up to 256 x 256.
+bool saveIconFile(const QDir& folder, const QString& name) {
+    std::vector<QImage> sizes;
+    for (int size : quorvel::assets::kIconSizes)
+        if (size <= 256) sizes.push_back(quorvel::assets::appIcon(size));
+    QFile file(folder.filePath(name));
+    const QByteArray bytes = quorvel::assets::iconFile(sizes);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) return true;
+    std::fprintf(stderr, "asset_generator: cannot write %s\n", qPrintable(file.fileName()));
     return false;
 }
 
@@ -40,5 +54,6 @@ int main(int argc, char** argv) {
     }
     for (int size : kIconSizes)
         ok = save(appIcon(size), folder, u"icon_%1.png"_s.arg(size)) && ok;
+    ok = saveIconFile(folder, u"quorvel.ico"_s) && ok;
     return ok ? 0 : 1;
 }
