@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""quorvel.exe under wine on an X server (Xvfb), end to end: two files dropped from an XDND drag
-source are converted in order by a stand-in data\\convert.exe, which records its arguments and
-writes each output; closing the window saves the settings file's four lines.
+"""quorvel.exe under wine on an X server (Xvfb), end to end: a click on the drop area opens wine's
+open dialog, where the photo's path is typed; two files dropped from an XDND drag source follow.
+A stand-in data\\convert.exe records its arguments and writes each output; closing the window
+saves the settings file's four lines.
 
 usage: end_to_end_test.py --program quorvel.exe --converter child_helper.exe --prefix WINEPREFIX
 """
@@ -15,10 +16,12 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "desktop"))
-from Xlib import display  # noqa: E402
+from Xlib import X, XK, display  # noqa: E402
+from Xlib.ext import xtest  # noqa: E402
 
 import x_windows  # noqa: E402
 import xdnd_source  # noqa: E402
+import xtest_click  # noqa: E402
 
 TIMEOUT_S = 60
 
@@ -34,6 +37,28 @@ def wait_until(condition, timeout_s):
             return True
         time.sleep(0.1)
     return condition()
+
+
+# The keysym names of the characters a path holds besides letters and digits.
+KEYSYM_NAMES = {":": "colon", "\\": "backslash", ".": "period", "-": "minus", "_": "underscore",
+                "\n": "Return"}
+
+
+def type_text(disp, text):
+    """Types `text` through XTEST into whatever has the keyboard focus, with Shift where the
+    character needs it."""
+    shift = disp.keysym_to_keycode(XK.string_to_keysym("Shift_L"))
+    for char in text:
+        keysym = XK.string_to_keysym(KEYSYM_NAMES.get(char, char))
+        keycode = disp.keysym_to_keycode(keysym)
+        shifted = disp.keycode_to_keysym(keycode, 0) != keysym
+        if shifted:
+            xtest.fake_input(disp, X.KeyPress, shift)
+        xtest.fake_input(disp, X.KeyPress, keycode)
+        xtest.fake_input(disp, X.KeyRelease, keycode)
+        if shifted:
+            xtest.fake_input(disp, X.KeyRelease, shift)
+        disp.sync()
 
 
 def runs(log):
@@ -76,13 +101,31 @@ def main():
         if window is None:
             sys.exit("FAIL: the window did not appear")
         left, top = x_windows.root_position(disp, window)
+        converter = windows_path(os.path.join(app, "data", "convert.exe"))
+
+        def run_of(photo, given=None):
+            """The converter's arguments for `photo`, given to the program as `given`."""
+            return [converter, "-quality", "85%", given or windows_path(photo), "C:\\output\\" +
+                    os.path.splitext(os.path.basename(photo))[0] + ".JPG"]
+
+        xtest_click.click(disp, left + 237, top + 60)
+        if x_windows.wait_for_window(disp, "Open", TIMEOUT_S) is None:
+            sys.exit("FAIL: the click opened no open dialog")
+        # Typed in lower case: the drive letter needs no Shift, and wine's paths ignore case.
+        typed = windows_path(photos[1]).lower()
+        type_text(disp, typed + "\n")
+        if not wait_until(lambda: len(runs(log)) == 1, TIMEOUT_S):
+            sys.exit("FAIL: the picked photo was not converted")
+        expected = [run_of(photos[1], typed)]
+        if runs(log) != expected:
+            sys.exit(f"FAIL: the click ran {runs(log)}, not {expected}")
+        os.remove(log)
+
         result = xdnd_source.drop_files(disp, window, left + 237, top + 60, photos)
         print("drop:", result)
         if not wait_until(lambda: len(runs(log)) == 2, TIMEOUT_S):
             sys.exit(f"FAIL: the converter ran {len(runs(log))} times, not twice")
-        converter = windows_path(os.path.join(app, "data", "convert.exe"))
-        expected = [[converter, "-quality", "85%", windows_path(photo), "C:\\output\\" +
-                     os.path.splitext(os.path.basename(photo))[0] + ".JPG"] for photo in photos]
+        expected = [run_of(photo) for photo in photos]
         if runs(log) != expected:
             sys.exit(f"FAIL: the converter ran {runs(log)}, not {expected}")
         for name in ("b.JPG", "a.JPG"):
